@@ -1,0 +1,20 @@
+#pragma once
+// The one place where an error ends a user action: the message goes into the standard
+// error box and the program carries on with the next action.
+
+#include <QString>
+
+#include <functional>
+
+extern const QString ApplicationTitle; // "21 - A kártyajáték"
+
+// Appends a full stop when the last character's code is above that of ".".
+QString WithFullStop(const QString& message);
+
+// The standard error box: stop icon, OK, captioned with the application title,
+// modal to the whole application.
+void ShowErrorBox(const QString& message);
+
+// Runs one user action. Any exception it raises stops it there and is shown in the
+// error box; what the action did before stays done. Returns false when it failed.
+bool RunGuarded(const std::function<void()>& action) noexcept;

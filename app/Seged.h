@@ -1,0 +1,49 @@
+#pragma once
+// The helper unit: where the program lives, and the two message boxes every window uses.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The program's folder. `lowered` is the folder as the game has always reported it
+// (lower-cased, no trailing slash); `real` is the same folder as the file system spells it.
+// File names are case-sensitive here, so every path is built from `real`.
+struct TProgramDir {
+    QString lowered;
+    QString real;
+
+    // `relative` starts with a slash, e.g. "/tavrik.ini".
+    QString File(const QString& relative) const { return real + relative; }
+};
+
+// Set once before any window exists; read-only afterwards.
+extern TProgramDir ProgramDir;
+
+// Folder part of `exePath`, both lower-cased and as it is, without the trailing slash.
+TProgramDir ComputeProgramDir(const QString& exePath);
+// Fills ProgramDir from /proc/self/exe.
+void InitProgramDir();
+
+// Information box, caption "Üzenet", OK only.
+void ShowMessageBox(const QString& text, QWidget* owner);
+// Question box with Yes and No; true exactly when the user chose Yes.
+bool AskYesNo(const QString& text, const QString& caption, QWidget* owner);
+
+// What a box looks like, so tests can script the answers instead of a real modal box.
+enum class BoxKind { Information, Question, Error };
+struct BoxRequest {
+    BoxKind kind;
+    QString text;
+    QString caption;
+    QWidget* owner;
+};
+// Returns true for Yes (or OK). An empty hook shows real QMessageBox boxes.
+using MessageBoxHook = std::function<bool(const BoxRequest&)>;
+// Installs `hook` and returns the one it replaces.
+MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
+
+// Loads Qt's own Hungarian translation so standard buttons read "Igen", "Nem".
+// Call once after the QApplication exists.
+void InstallHungarianTranslation();

@@ -1,0 +1,29 @@
+#pragma once
+// The program-wide results: money and games won per seat, the stake and the player's name.
+
+#include <QString>
+
+#include <cstdint>
+
+struct TBeall {
+    std::int32_t Money1 = 1000; // the human player
+    std::int32_t Money2 = 1000; // the Bank
+    std::int32_t Money3 = 1000; // Vuru
+    std::int32_t Win1 = 0;
+    std::int32_t Win2 = 0;
+    std::int32_t Win3 = 0;
+    std::int32_t Pot = 50;
+    QString Name = QStringLiteral("Tarvesz");
+
+    bool operator==(const TBeall&) const = default;
+};
+
+extern TBeall Results;
+
+// Money and games won are plain 32-bit numbers that wrap around, as two's complement.
+inline std::int32_t WrapAdd(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+inline std::int32_t WrapSub(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}

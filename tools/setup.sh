@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian 12 packages the game needs to build, run and test, when missing.
+set -eu
+PACKAGES="cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n \
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
+fonts-comic-neue fonts-wine fonts-liberation desktop-file-utils appstream dpkg-dev file"
+missing=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends $missing
+fi

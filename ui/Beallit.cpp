@@ -1,0 +1,3 @@
+// STUB: replaced by the real dialog.
+#include "ui/Beallit.h"
+void ShowSettingsDialog() {}

@@ -1,0 +1,20 @@
+#pragma once
+// The one picture loader for card places and the deck: Windows bitmaps read from disk
+// with the game's exact failure messages, drawn with the see-through rule.
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+// Reads a .bmp file. A 0-byte file gives a null image; every other failure throws
+// std::runtime_error with the message the player sees ("Cannot open file ...",
+// "Stream read error", "Bitmap image is not valid").
+QImage LoadBitmapFile(const QString& path);
+
+// Every pixel of the bottom-left pixel's colour becomes transparent.
+QImage ApplySeeThrough(const QImage& image);
+
+// A card picture ready to draw: on screens with a ratio above 1 the "@2x" file beside
+// `path` is used when it loads; otherwise, and on any trouble with it, `path` itself,
+// whose errors are the ones reported.
+QPixmap LoadCardPicture(const QString& path, qreal devicePixelRatio);
