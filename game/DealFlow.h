@@ -11,8 +11,12 @@
 
 using Hand = std::vector<CardCode>;
 
+// Each action runs its steps in a fixed order and catches nothing: an exception from a
+// table operation ends the action there and leaves what was already done in place.
 class DealFlow {
 public:
+    // Builds the deck and shuffles it once, as the table does when it is set up. Touches
+    // nothing on `table`, so a window may pass itself while it is still being built.
     DealFlow(Table& table, TBeall& results, ClockSource clock = SteadyClockLow32);
 
     void aUjExecute();
@@ -20,8 +24,11 @@ public:
     void aMegallExecute();
     void aEredmenyTorolExecute();
 
+    // Appends the next deck card to the seat's hand and shows the new total. Throws
+    // std::runtime_error when no card is left instead of reading past the deck.
     void DealCard(int seat);
     void FinishDeal();
+    // Counts totals above 21 as 0 (overwriting them in Scores) and returns the winner's seat.
     int DecideWinner();
 
     TDeck Deck;

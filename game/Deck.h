@@ -17,6 +17,7 @@ struct CardCode {
 };
 
 // Value of the rank digit: 7, 8, 9, 10, 2, 3, 4, 11. The suit never matters.
+// A rank digit outside '1'..'8' throws std::runtime_error.
 int CardValue(CardCode code);
 
 // Where a shuffle takes its seed from; returns the low 32 bits of a counter.
@@ -51,6 +52,16 @@ public:
 
     const CardCode& operator[](int position) const { return cards_[position]; }
     const std::array<CardCode, Size>& Cards() const { return cards_; }
+
+    // Puts the cards in the given order; it must hold each of the 32 codes once, or
+    // std::runtime_error is thrown and the deck stays as it was. Lets a test stack the deck.
+    void SetCards(const std::array<CardCode, Size>& cards);
+
+    // The random source's seed as the last shuffle left it.
+    std::uint32_t SeedValue() const { return random_.SeedValue(); }
+
+    // "11".."18", "21".."28", "31".."38", "41".."48".
+    static std::array<CardCode, Size> BuildOrder();
 
 private:
     std::array<CardCode, Size> cards_;

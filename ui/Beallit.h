@@ -1,5 +1,29 @@
 #pragma once
 // The settings dialog: the player's name and the stake.
 
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Tfrm_Beallit : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tfrm_Beallit(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLineEdit* Edit1; // the player's name
+    QLabel* Label2;
+    QLineEdit* Edit2; // the stake, as typed
+    QPushButton* Button1;
+    QPushButton* Button2;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
 // Runs the dialog modally over the program and updates Results.Name and Results.Pot on OK.
 void ShowSettingsDialog();

@@ -7,6 +7,9 @@
 
 #include <functional>
 
+// Where the maker's homepage lives; the about box lists the same address.
+QString HomepageAddress();
+
 class TExe : public QObject {
     Q_OBJECT
 public:

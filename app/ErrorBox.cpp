@@ -1,0 +1,34 @@
+#include "app/ErrorBox.h"
+#include "app/MessageBoxHook.h"
+
+#include <exception>
+
+const QString ApplicationTitle = QStringLiteral("21 - A kártyajáték");
+
+QString WithFullStop(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void ShowErrorBox(const QString& message) {
+    ShowBox(BoxRequest{BoxKind::Error, WithFullStop(message), ApplicationTitle, nullptr});
+}
+
+bool RunGuarded(const std::function<void()>& action) noexcept {
+    QString message;
+    try {
+        action();
+        return true;
+    } catch (const std::exception& error) {
+        message = QString::fromUtf8(error.what());
+    } catch (...) {
+        message = QStringLiteral("An unexpected error occurred");
+    }
+    try {
+        ShowErrorBox(message);
+    } catch (...) {
+        // Nothing is left to report with; the next action goes on regardless.
+    }
+    return false;
+}

@@ -1,0 +1,66 @@
+// Any bytes as a settings file: every lookup must come back, and a value set must read back
+// exactly while leaving every other value as it was.
+
+#include "store/IntegerText.h"
+#include "store/PrivateProfile.h"
+#include "store/ProfileText.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+struct Key {
+    const char16_t* section;
+    const char16_t* key;
+};
+
+constexpr std::array<Key, 10> Keys{{
+    {u"Screen", u"Left"},
+    {u"Screen", u"Top"},
+    {u"Results", u"Money1"},
+    {u"Results", u"Money2"},
+    {u"Results", u"Money3"},
+    {u"Results", u"Win1"},
+    {u"Results", u"Win2"},
+    {u"Results", u"Win3"},
+    {u"Results", u"Pot"},
+    {u"Game", u"Name"},
+}};
+
+std::array<std::optional<QString>, 10> AllValues(const ProfileText& text) {
+    std::array<std::optional<QString>, 10> values;
+    for (std::size_t i = 0; i < Keys.size(); ++i) {
+        values[i] = text.Value(Keys[i].section, Keys[i].key);
+        if (values[i] && values[i]->size() > ProfileValueLimit)
+            __builtin_trap();
+        if (values[i])
+            (void)ParseInt32(*values[i]);
+    }
+    return values;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    // The first byte picks the key to set, so the rest of the file is free-form.
+    const std::size_t chosen = data[0] % Keys.size();
+    const QByteArray bytes(reinterpret_cast<const char*>(data) + 1,
+                           static_cast<qsizetype>(size - 1));
+
+    ProfileText text(bytes);
+    std::array<std::optional<QString>, 10> expected = AllValues(text);
+
+    const QString value = QStringLiteral("v%1").arg(size);
+    text.SetValue(Keys[chosen].section, Keys[chosen].key, value);
+    expected[chosen] = value;
+
+    // Reading the edited bytes afresh, as the next start would.
+    if (AllValues(ProfileText(text.Bytes())) != expected)
+        __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,170 @@
+#include "game/DealFlow.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+constexpr int Human = 0;
+constexpr int Bank = 1;
+constexpr int Vuru = 2;
+// Computer seats draw while their total is below this.
+constexpr std::int32_t DrawLimit = 16;
+constexpr std::int32_t Bust = 21;
+
+std::int32_t& MoneyOf(TBeall& results, int seat) {
+    switch (seat) {
+    case Human:
+        return results.Money1;
+    case Bank:
+        return results.Money2;
+    default:
+        return results.Money3;
+    }
+}
+
+std::int32_t& WinsOf(TBeall& results, int seat) {
+    switch (seat) {
+    case Human:
+        return results.Win1;
+    case Bank:
+        return results.Win2;
+    default:
+        return results.Win3;
+    }
+}
+
+QString WinnerMessage(int seat) {
+    switch (seat) {
+    case Human:
+        return QStringLiteral("Te győztél");
+    case Bank:
+        return QStringLiteral("Bank nyert");
+    default:
+        return QStringLiteral("Vuru nyert");
+    }
+}
+
+} // namespace
+
+DealFlow::DealFlow(Table& table, TBeall& results, ClockSource clock)
+    : Deck(std::move(clock)), table_(table), results_(results) {
+    Deck.ShuffleDeck();
+}
+
+void DealFlow::DealCard(int seat) {
+    if (NextCard < 0 || NextCard >= TDeck::Size)
+        throw std::runtime_error("The deck has no more cards");
+    const CardCode code = Deck[NextCard];
+    Hands.at(seat).push_back(code);
+    ++NextCard;
+    Scores[seat] += CardValue(code);
+    // Also while the label is hidden, so it is current whenever it shows.
+    table_.SetScoreText(seat, QString::number(Scores[seat]));
+}
+
+void DealFlow::aUjExecute() {
+    for (int i = 0; i < 6; ++i) {
+        table_.HideCardPlace('a', i);
+        table_.HideCardPlace('b', i);
+        table_.HideCardPlace('c', i);
+    }
+    Scores = {0, 0, 0};
+    Deck.ShuffleDeck();
+    for (Hand& hand : Hands)
+        hand.clear();
+    NextCard = 0;
+    for (int seat : {Human, Human, Bank, Bank, Vuru, Vuru})
+        DealCard(seat);
+    NextCard = 6;
+    Revealed = false;
+    table_.ShowCards();
+    table_.SetActionEnabled(GameAction::aUj, false);
+    table_.SetActionEnabled(GameAction::aLapot, true);
+    table_.SetActionEnabled(GameAction::aMegall, true);
+    // The computer seats' totals stay secret during play.
+    table_.SetScoreVisible(Bank, false);
+    table_.SetScoreVisible(Vuru, false);
+    for (int seat : {Human, Bank, Vuru})
+        table_.SetNameColour(seat, White);
+}
+
+void DealFlow::aLapotExecute() {
+    DealCard(Human);
+    if (Scores[Human] > Bust) {
+        FinishDeal();
+        return;
+    }
+    table_.ShowCards();
+    // One card for each computer seat below the limit per card the human takes.
+    if (Scores[Bank] < DrawLimit)
+        DealCard(Bank);
+    table_.ShowCards();
+    if (Scores[Vuru] < DrawLimit)
+        DealCard(Vuru);
+    table_.ShowCards();
+}
+
+void DealFlow::aMegallExecute() {
+    FinishDeal();
+}
+
+void DealFlow::FinishDeal() {
+    table_.SetActionEnabled(GameAction::aLapot, false);
+    // The Bank draws out completely before Vuru starts.
+    while (Scores[Bank] < DrawLimit) {
+        DealCard(Bank);
+        table_.ShowCards();
+    }
+    while (Scores[Vuru] < DrawLimit) {
+        DealCard(Vuru);
+        table_.ShowCards();
+    }
+    table_.SetScoreVisible(Bank, true);
+    table_.SetScoreVisible(Vuru, true);
+    Revealed = true;
+    table_.ShowCards();
+
+    const int winner = DecideWinner();
+    const std::int32_t pot = results_.Pot;
+    for (int seat : {Human, Bank, Vuru}) {
+        std::int32_t& money = MoneyOf(results_, seat);
+        money = seat == winner ? WrapAdd(money, WrapAdd(pot, pot)) : WrapSub(money, pot);
+    }
+    table_.SetNameColour(winner, Yellow);
+    // Modal: what follows happens once the player has read who won.
+    table_.ShowMessageBox(WinnerMessage(winner));
+    std::int32_t& wins = WinsOf(results_, winner);
+    wins = WrapAdd(wins, 1);
+    table_.SetActionEnabled(GameAction::aUj, true);
+    table_.SetActionEnabled(GameAction::aMegall, false);
+    table_.SetActionEnabled(GameAction::aLapot, false);
+    table_.ShowResults();
+}
+
+int DealFlow::DecideWinner() {
+    // The labels keep the totals reached; only the counted totals drop to 0.
+    for (std::int32_t& score : Scores)
+        if (score > Bust)
+            score = 0;
+    const std::int32_t human = Scores[Human];
+    const std::int32_t bank = Scores[Bank];
+    const std::int32_t vuru = Scores[Vuru];
+    if (human > bank && human > vuru)
+        return Human;
+    if (bank >= human && bank >= vuru)
+        return Bank;
+    if (vuru > bank && vuru > human)
+        return Vuru;
+    // Human and Vuru tie above the Bank: fewer cards win, equal counts go to the human.
+    return Hands[Human].size() > Hands[Vuru].size() ? Vuru : Human;
+}
+
+void DealFlow::aEredmenyTorolExecute() {
+    if (!table_.AskYesNo(QStringLiteral("Valóban nullázzam az eredményeket?"),
+                         QStringLiteral("Megerősítés")))
+        return;
+    results_.Money1 = results_.Money2 = results_.Money3 = 1000;
+    results_.Win1 = results_.Win2 = results_.Win3 = 0;
+    table_.ShowResults();
+}

@@ -1,0 +1,3 @@
+#include "game/Results.h"
+
+TBeall Results;

@@ -1,0 +1,45 @@
+#!/bin/sh
+# Photographs the game's window on a private X server at a Qt scale factor, after pressing
+# the given keys (for example F2 to deal). The game runs from a scratch copy of the build,
+# so it reads no settings file and leaves none behind.
+# Usage: packaging/screenshot.sh BUILD_DIR OUTPUT.png [SCALE] [KEY...]
+set -u
+HERE=$(cd "$(dirname "$0")" && pwd)
+. "$HERE/xsession.sh"
+[ $# -ge 2 ] || { echo "usage: $0 BUILD_DIR OUTPUT.png [SCALE] [KEY...]" >&2; exit 2; }
+BUILD=$1
+OUTPUT=$2
+shift 2
+SCALE=1
+if [ $# -gt 0 ]; then
+    SCALE=$1
+    shift
+fi
+
+SCRATCH=$(mktemp -d) || exit 2
+GAME_PID=
+cleanup() {
+    [ -z "$GAME_PID" ] || kill -KILL "$GAME_PID" 2>/dev/null
+    stop_private_x
+    rm -rf "$SCRATCH"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+mkdir -p "$SCRATCH/game" "$SCRATCH/home"
+cp "$BUILD/huszonegy" "$SCRATCH/game/" && cp -R "$BUILD/Images" "$SCRATCH/game/" || exit 2
+start_private_x "$SCRATCH" 1600x1200x24 || { echo "Xvfb did not start" >&2; exit 2; }
+env -u WAYLAND_DISPLAY -u QT_SCREEN_SCALE_FACTORS -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb \
+    QT_SCALE_FACTOR="$SCALE" HOME="$SCRATCH/home" XDG_CONFIG_HOME="$SCRATCH/home" \
+    "$SCRATCH/game/huszonegy" >"$SCRATCH/game.log" 2>&1 &
+GAME_PID=$!
+window=$(wait_for_window "$GAME_PID" 60) || { echo "no window:" >&2; cat "$SCRATCH/game.log" >&2; exit 1; }
+xdotool windowfocus --sync "$window" 2>/dev/null
+for key in "$@"; do
+    xdotool key --window "$window" "$key"
+    sleep 0.5
+done
+# The window is mapped before its first paint has reached the server.
+sleep 1
+import -window "$window" "$OUTPUT" || exit 1
+echo "$OUTPUT: $(xdotool getwindowgeometry "$window" | grep Geometry)"

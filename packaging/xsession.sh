@@ -1,0 +1,72 @@
+# A private X server and a wait for a program's first window, shared by the packaging
+# checks, the start-up benchmark and the screenshot script. Source it from sh.
+
+# start_private_x SCRATCH GEOMETRY
+# Starts Xvfb on a display number nobody else holds (Xvfb picks it), without TCP, and
+# exports DISPLAY; XVFB_PID is its process. Fails when Xvfb is missing or does not come up.
+start_private_x() {
+    command -v Xvfb >/dev/null 2>&1 || return 1
+    : >"$1/display"
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "$2" 3>"$1/display" 2>"$1/xvfb.log" &
+    XVFB_PID=$!
+    _tries=0
+    until grep -q '[0-9]' "$1/display"; do
+        process_alive "$XVFB_PID" || return 1
+        _tries=$((_tries + 1))
+        [ "$_tries" -le 300 ] || return 1
+        sleep 0.1
+    done
+    DISPLAY=:$(head -n 1 "$1/display")
+    export DISPLAY
+}
+
+# process_alive PID: true while the process runs (an unreaped zombie counts as ended).
+process_alive() {
+    _state=$(sed -n 's/^State:[[:space:]]*\([A-Z]\).*/\1/p' "/proc/$1/status" 2>/dev/null)
+    [ -n "$_state" ] && [ "$_state" != Z ] && [ "$_state" != X ]
+}
+
+stop_private_x() {
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=
+    fi
+}
+
+# wait_for_window PID SECONDS
+# Prints the id of the first visible window of process PID. Returns 2 when the process
+# ended before showing one, 1 when SECONDS pass without one.
+wait_for_window() {
+    _tries=0
+    while [ "$_tries" -lt $(($2 * 10)) ]; do
+        process_alive "$1" || return 2
+        _window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1)
+        if [ -n "$_window" ]; then
+            echo "$_window"
+            return 0
+        fi
+        _tries=$((_tries + 1))
+        sleep 0.1
+    done
+    return 1
+}
+
+# end_process PID SECONDS
+# Asks the process to end, and kills it when it has not ended within SECONDS. Returns 0
+# when it ended on its own.
+end_process() {
+    kill -TERM "$1" 2>/dev/null || return 0
+    _tries=0
+    while process_alive "$1"; do
+        _tries=$((_tries + 1))
+        if [ "$_tries" -gt $(($2 * 10)) ]; then
+            kill -KILL "$1" 2>/dev/null
+            wait "$1" 2>/dev/null
+            return 1
+        fi
+        sleep 0.1
+    done
+    wait "$1" 2>/dev/null
+    return 0
+}

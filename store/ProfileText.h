@@ -1,0 +1,32 @@
+#pragma once
+// A private-profile file held in memory as its bytes: looking up a value and setting one
+// in place, with every other byte of the file left as it was.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class ProfileText {
+public:
+    // The bytes of a file as read. Windows-1250 unless they start with a UTF-8 byte order
+    // mark, in which case the file is UTF-8 throughout and stays so.
+    explicit ProfileText(QByteArray bytes = {});
+
+    // The first `key` of the first `section`, both found whatever their letter case: its
+    // value with the blanks around it removed, one pair of enclosing matching quotes taken
+    // off and cut to ProfileValueLimit characters. Empty when the section or key is absent.
+    std::optional<QString> Value(QStringView section, QStringView key) const;
+
+    // Replaces the value of that key where it stands; otherwise appends the key at the end
+    // of its section, or the section at the end of the file. Line breaks in `value` become
+    // blanks, so a value can never add lines of its own to the file.
+    void SetValue(QStringView section, QStringView key, QStringView value);
+
+    const QByteArray& Bytes() const { return bytes_; }
+
+private:
+    QByteArray bytes_;
+    bool utf8_ = false;
+};

@@ -1,0 +1,69 @@
+#include "store/Settings.h"
+
+#include "store/IntegerText.h"
+#include "store/PrivateProfile.h"
+#include "store/ProfileText.h"
+
+#include <QFile>
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+struct IntegerKey {
+    QStringView section;
+    QStringView key;
+    std::int32_t* field;
+};
+
+// The integer keys in the order they are read and written; the name follows them.
+std::array<IntegerKey, 9> IntegerKeys(StoredSettings& settings) {
+    TBeall& results = settings.Results;
+    return {{
+        {u"Screen", u"Left", &settings.Left},
+        {u"Screen", u"Top", &settings.Top},
+        {u"Results", u"Money1", &results.Money1},
+        {u"Results", u"Money2", &results.Money2},
+        {u"Results", u"Money3", &results.Money3},
+        {u"Results", u"Win1", &results.Win1},
+        {u"Results", u"Win2", &results.Win2},
+        {u"Results", u"Win3", &results.Win3},
+        {u"Results", u"Pot", &results.Pot},
+    }};
+}
+
+constexpr QStringView NameSection = u"Game";
+constexpr QStringView NameKey = u"Name";
+
+std::int32_t ReadInteger(const ProfileText& text, const IntegerKey& key, std::int32_t fallback) {
+    QString value = text.Value(key.section, key.key).value_or(QString());
+    if (value.size() > 2 && (value.startsWith(u"0x") || value.startsWith(u"0X")))
+        value.replace(0, 2, QChar(u'$'));
+    return ParseInt32(value).value_or(fallback);
+}
+
+} // namespace
+
+StoredSettings LoadSettings(const QString& path) {
+    QFile file(path);
+    // The file is read once for all ten keys; a file that cannot be opened reads as empty.
+    const ProfileText text(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+
+    StoredSettings settings; // starts as the defaults
+    for (const IntegerKey& key : IntegerKeys(settings))
+        *key.field = ReadInteger(text, key, *key.field);
+    settings.Results.Name = text.Value(NameSection, NameKey).value_or(settings.Results.Name);
+    return settings;
+}
+
+void SaveSettings(const QString& path, const StoredSettings& settings) {
+    StoredSettings values = settings;
+    const auto write = [&path](QStringView section, QStringView key, const QString& value) {
+        if (!WriteProfileString(path, section.toString(), key.toString(), value))
+            throw std::runtime_error("Unable to write to " + path.toStdString());
+    };
+    for (const IntegerKey& key : IntegerKeys(values))
+        write(key.section, key.key, QString::number(*key.field));
+    write(NameSection, NameKey, values.Results.Name);
+}

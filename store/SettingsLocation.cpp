@@ -1,0 +1,60 @@
+#include "store/Settings.h"
+
+#include "store/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString SettingsFileIn(const QString& folder) {
+    return folder + QStringLiteral("/tavrik.ini");
+}
+
+// Whether the game may keep its file here: a folder it can add files to, and the file
+// itself writable when it is already there.
+bool CanKeepFileIn(const QString& folder, const QString& file) {
+    const QByteArray folderName = QFile::encodeName(folder);
+    if (::access(folderName.constData(), W_OK | X_OK) != 0)
+        return false;
+    const QByteArray fileName = QFile::encodeName(file);
+    struct stat status {};
+    if (::lstat(fileName.constData(), &status) != 0)
+        return errno == ENOENT;
+    return ::access(fileName.constData(), W_OK) == 0;
+}
+
+// $XDG_CONFIG_HOME/huszonegy, or ~/.config/huszonegy; a relative XDG_CONFIG_HOME is
+// ignored, as the desktop's rules ask.
+QString UserSettingsFolder() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/huszonegy");
+}
+
+} // namespace
+
+QString SettingsFilePath(const QString& programDir) {
+    const QString besideProgram = SettingsFileIn(programDir);
+    if (CanKeepFileIn(programDir, besideProgram))
+        return besideProgram;
+
+    const QString folder = UserSettingsFolder();
+    const QString perUser = SettingsFileIn(folder);
+    // A folder that cannot be made shows up as the write error when the game closes.
+    QDir().mkpath(folder);
+    if (!QFileInfo::exists(perUser) && QFileInfo::exists(besideProgram)) {
+        // The results kept beside the program carry over to the player's own copy; a
+        // read-only original must not make that copy read-only too.
+        const std::optional<QByteArray> seed = ReadWholeFile(besideProgram);
+        if (seed)
+            ReplaceFileContent(perUser, *seed);
+    }
+    return perUser;
+}

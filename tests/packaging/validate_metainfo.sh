@@ -1,0 +1,9 @@
+#!/bin/sh
+# The AppStream metainfo passes appstreamcli without the network and carries the build's version.
+# Usage: validate_metainfo.sh FILE VERSION
+set -u
+command -v appstreamcli >/dev/null 2>&1 || { echo "SKIP: no appstreamcli"; exit 77; }
+appstreamcli validate --no-net --pedantic "$1" || exit 1
+grep -q -F "<release version=\"$2\"" "$1" || { echo "FAIL: no release $2 in $1" >&2; exit 1; }
+grep -q '<launchable type="desktop-id">huszonegy.desktop</launchable>' "$1" ||
+    { echo "FAIL: $1 does not launch huszonegy.desktop" >&2; exit 1; }

@@ -1,0 +1,279 @@
+#include "StoreTestFiles.h"
+
+#include "store/PrivateProfile.h"
+#include "store/Settings.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+class SettingsFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        SetMode(folder.path(), 0755); // the unprivileged child must get in
+        path = folder.filePath(QStringLiteral("tavrik.ini"));
+    }
+
+    StoredSettings SavedAndLoaded(const StoredSettings& settings) {
+        SaveSettings(path, settings);
+        return LoadSettings(path);
+    }
+
+    QTemporaryDir folder;
+    QString path;
+};
+
+StoredSettings Sample() {
+    StoredSettings settings;
+    settings.Left = -2000;
+    settings.Top = 99999;
+    settings.Results = {-150, 2147483647, INT32_MIN, 3, 0, 12, -20, QStringLiteral("Bob")};
+    return settings;
+}
+
+TEST_F(SettingsFileTest, NoFileGivesDefaults) {
+    EXPECT_EQ(LoadSettings(path), StoredSettings());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(SettingsFileTest, NewFileHasTableLayout) {
+    SaveSettings(path, StoredSettings());
+    EXPECT_EQ(ReadBytes(path), QByteArray("[Screen]\r\nLeft=10\r\nTop=10\r\n"
+                                          "[Results]\r\nMoney1=1000\r\nMoney2=1000\r\n"
+                                          "Money3=1000\r\nWin1=0\r\nWin2=0\r\nWin3=0\r\n"
+                                          "Pot=50\r\n[Game]\r\nName=Tarvesz\r\n"));
+}
+
+TEST_F(SettingsFileTest, EverythingRoundTrips) {
+    EXPECT_EQ(SavedAndLoaded(Sample()), Sample());
+}
+
+TEST_F(SettingsFileTest, TwoSavesGiveIdenticalBytes) {
+    SaveSettings(path, Sample());
+    const QByteArray first = ReadBytes(path);
+    SaveSettings(path, Sample());
+    EXPECT_EQ(ReadBytes(path), first);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{QStringLiteral("tavrik.ini")})
+        << "no temporary file left behind";
+}
+
+struct NameCase {
+    const char* name;
+    QByteArray stored; // UTF-8
+    QString loaded;
+};
+
+class NameRoundTripTest : public SettingsFileTest, public testing::WithParamInterface<NameCase> {};
+
+TEST_P(NameRoundTripTest, ComesBackAsExpected) {
+    StoredSettings settings;
+    settings.Results.Name = QString::fromUtf8(GetParam().stored);
+    EXPECT_EQ(SavedAndLoaded(settings).Results.Name, GetParam().loaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameRoundTripTest,
+    testing::Values(NameCase{"Empty", "", QString()},
+                    NameCase{"Hungarian", "Őrült Űrlény áéíóöúü",
+                             QString::fromUtf8("Őrült Űrlény áéíóöúü")},
+                    NameCase{"BlanksTrimmed", "  Bob \t", QStringLiteral("Bob")},
+                    NameCase{"Unmappable", "Jöñ😀", QString::fromUtf8("Jö??")},
+                    NameCase{"LineBreaks", "a\nb", QStringLiteral("a b")},
+                    NameCase{"Long", QByteArray(3000, 'x'), QString(ProfileValueLimit, u'x')}),
+    [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
+
+struct StoredValueCase {
+    const char* name;
+    QByteArray file;
+    StoredSettings expected;
+};
+
+StoredSettings WithMoney1(std::int32_t money) {
+    StoredSettings settings;
+    settings.Results.Money1 = money;
+    return settings;
+}
+
+StoredSettings WithName(const QString& name) {
+    StoredSettings settings;
+    settings.Results.Name = name;
+    return settings;
+}
+
+class StoredValueTest : public SettingsFileTest,
+                        public testing::WithParamInterface<StoredValueCase> {};
+
+TEST_P(StoredValueTest, Reads) {
+    WriteBytes(path, GetParam().file);
+    EXPECT_EQ(LoadSettings(path), GetParam().expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, StoredValueTest, testing::Values(
+    StoredValueCase{"HexWithZeroX", "[Results]\nMoney1=0x1F\n", WithMoney1(31)},
+    StoredValueCase{"HexWithDollar", "[Results]\nMoney1=$1F\n", WithMoney1(31)},
+    StoredValueCase{"Letters", "[Results]\nMoney1=abc\n", WithMoney1(1000)},
+    StoredValueCase{"Empty", "[Results]\nMoney1=\n", WithMoney1(1000)},
+    StoredValueCase{"BlanksAfter", "[Results]\r\nMoney1=12   \r\n", WithMoney1(12)},
+    StoredValueCase{"Quoted", "[Results]\nMoney1=\"-7\"\n", WithMoney1(-7)},
+    StoredValueCase{"OutOfRange", "[Results]\nMoney1=2147483648\n", WithMoney1(1000)},
+    StoredValueCase{"EarlierVersionName", "[Game]\r\nName=\xD5s \xDBr\r\n",
+                    WithName(QString::fromUtf8("Ős Űr"))},
+    StoredValueCase{"GarbageAndNul",
+                    QByteArray("\x00\xFF\xFE[Results\n\x00=\x00\n[]=]\n=====\n", 30),
+                    StoredSettings()},
+    StoredValueCase{"GarbageBeforeValues",
+                    QByteArray("\x01\x02\x00garbage\n[Results]\nMoney1=5\n", 31),
+                    WithMoney1(5)}),
+    [](const testing::TestParamInfo<StoredValueCase>& info) { return info.param.name; });
+// clang-format on
+
+struct LineEndingCase {
+    const char* name;
+    const char* lineBreak;
+};
+
+class HandWrittenFileTest : public SettingsFileTest,
+                            public testing::WithParamInterface<LineEndingCase> {};
+
+TEST_P(HandWrittenFileTest, KeepsEverythingButTheValues) {
+    const QByteArray eol = GetParam().lineBreak;
+    const auto lines = [&eol](std::initializer_list<const char*> list) {
+        QByteArray bytes;
+        for (const char* line : list)
+            bytes += QByteArray(line) + eol;
+        return bytes;
+    };
+    WriteBytes(path, lines({"; kept comment", "[Other]", "Thing = 1", "", "[results]",
+                            "money1 = \"5\"", "Extra=yes", "", "[Screen]", "Left=1"}));
+
+    SaveSettings(path, Sample());
+
+    EXPECT_EQ(ReadBytes(path),
+              lines({"; kept comment", "[Other]", "Thing = 1", "", "[results]", "money1 = -150",
+                     "Extra=yes", "Money2=2147483647", "Money3=-2147483648", "Win1=3", "Win2=0",
+                     "Win3=12", "Pot=-20", "", "[Screen]", "Left=-2000", "Top=99999", "[Game]",
+                     "Name=Bob"}));
+    EXPECT_EQ(LoadSettings(path), Sample());
+}
+
+INSTANTIATE_TEST_SUITE_P(LineEndings, HandWrittenFileTest,
+                         testing::Values(LineEndingCase{"CrLf", "\r\n"},
+                                         LineEndingCase{"Lf", "\n"}),
+                         [](const testing::TestParamInfo<LineEndingCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST_F(SettingsFileTest, LargeFileIsReadAndKept) {
+    QByteArray bytes;
+    bytes.reserve(21 * 1024 * 1024);
+    while (bytes.size() < 20 * 1024 * 1024)
+        bytes += "[Filler]\r\nKey=0123456789012345678901234567890123456789\r\n";
+    bytes += "[Results]\r\nMoney1=-7\r\n";
+    WriteBytes(path, bytes);
+
+    EXPECT_EQ(LoadSettings(path), WithMoney1(-7));
+    ASSERT_TRUE(WriteProfileString(path, QStringLiteral("Results"), QStringLiteral("Money1"),
+                                   QStringLiteral("8")));
+    bytes.chop(4);
+    EXPECT_EQ(ReadBytes(path), bytes + "8\r\n");
+}
+
+TEST_F(SettingsFileTest, PermissionsAndLinkAreKept) {
+    const QString real = folder.filePath(QStringLiteral("real.ini"));
+    WriteBytes(real, "[Game]\nName=A\n");
+    SetMode(real, 0640);
+    ASSERT_TRUE(QFile::link(real, path));
+
+    SaveSettings(path, StoredSettings());
+
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(ModeOf(real), 0640u);
+    EXPECT_EQ(LoadSettings(real), StoredSettings());
+}
+
+TEST_F(SettingsFileTest, UnreadableFileIsNeverOverwritten) {
+    // A folder where the file should be: nothing can be read, so nothing may be written.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("tavrik.ini")));
+    EXPECT_EQ(LoadSettings(path), StoredSettings());
+    EXPECT_FALSE(WriteProfileString(path, QStringLiteral("Game"), QStringLiteral("Name"),
+                                    QStringLiteral("x")));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndStopsAtFirstKey) {
+    const QString inside = folder.filePath(QStringLiteral("notafolder"));
+    WriteBytes(inside, "x");
+    const QString impossible = inside + QStringLiteral("/tavrik.ini");
+    try {
+        SaveSettings(impossible, StoredSettings());
+        FAIL() << "the save reported success";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + impossible.toStdString());
+    }
+    EXPECT_EQ(ReadBytes(inside), "x");
+}
+
+struct PermissionCase {
+    const char* name;
+    mode_t folderMode;
+    bool fileExists;
+    mode_t fileMode;
+    bool saves;
+};
+
+class ReadOnlyTest : public SettingsFileTest, public testing::WithParamInterface<PermissionCase> {};
+
+TEST_P(ReadOnlyTest, SavesOrReportsWithOldFileIntact) {
+    const PermissionCase& c = GetParam();
+    const QString game = folder.filePath(QStringLiteral("game"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("game")));
+    const QString file = game + QStringLiteral("/tavrik.ini");
+    const QByteArray old = "[Results]\r\nMoney1=5\r\n";
+    if (c.fileExists) {
+        WriteBytes(file, old);
+        SetMode(file, c.fileMode);
+    }
+    SetMode(game, c.folderMode);
+
+    const std::string expectedError = "Unable to write to " + file.toStdString();
+    const bool outcomeAsExpected = RunWithPermissionsInForce([&] {
+        try {
+            SaveSettings(file, Sample());
+            return c.saves;
+        } catch (const std::runtime_error& error) {
+            return !c.saves && error.what() == expectedError;
+        }
+    });
+    SetMode(game, 0755);
+
+    EXPECT_TRUE(outcomeAsExpected);
+    if (c.saves)
+        EXPECT_EQ(LoadSettings(file), Sample());
+    else if (c.fileExists)
+        EXPECT_EQ(ReadBytes(file), old);
+    else
+        EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(QDir(game).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+              c.fileExists || c.saves ? 1 : 0)
+        << "no temporary file left behind";
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Permissions, ReadOnlyTest, testing::Values(
+    PermissionCase{"ReadOnlyFile", 0777, true, 0444, false},
+    PermissionCase{"ReadOnlyFolderNoFile", 0555, false, 0, false},
+    PermissionCase{"ReadOnlyFolderAndFile", 0555, true, 0444, false},
+    PermissionCase{"ReadOnlyFolderWritableFile", 0555, true, 0666, true},
+    PermissionCase{"WritableFolder", 0777, false, 0, true}),
+    [](const testing::TestParamInfo<PermissionCase>& info) { return info.param.name; });
+// clang-format on
+
+} // namespace

@@ -1,0 +1,197 @@
+// Moving, minimising, closing and ending the program.
+#include "MainWindowFixture.h"
+
+#include "store/Settings.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDialog>
+#include <QTimer>
+#include <QWindow>
+
+#include <csignal>
+
+namespace {
+
+// Drags with `button` from `from` (client pixels) by `offset` screen pixels, through the
+// window system so the press lands on whatever control is under it.
+void Drag(Tfrm_Main& w, Qt::MouseButton button, QPoint from, QPoint offset) {
+    QWindow* handle = w.windowHandle();
+    const QPoint screenStart = w.mapToGlobal(from);
+    QCursor::setPos(screenStart);
+    QTest::mousePress(handle, button, Qt::NoModifier, from);
+    QCursor::setPos(screenStart + offset);
+    QTest::mouseMove(handle, from + offset);
+    QTest::mouseRelease(handle, button, Qt::NoModifier, from + offset);
+}
+
+struct DragCase {
+    const char* what;
+    Qt::MouseButton button;
+    QPoint from;
+    bool moves;
+};
+
+TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindow) {
+    Tfrm_Main& w = OpenShown();
+    const DragCase cases[] = {
+        {"left button on the baize", Qt::LeftButton, {250, 250}, true},
+        {"right button on the baize", Qt::RightButton, {250, 250}, false},
+        {"middle button on the baize", Qt::MiddleButton, {250, 250}, false},
+        {"disabled Még egy lapot!", Qt::LeftButton, {310, 435}, true},
+        {"disabled Megállok", Qt::LeftButton, {390, 435}, true},
+        {"the deck", Qt::LeftButton, {30, 30}, false},
+    };
+    for (const DragCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        w.move(40, 30);
+        const QPoint before = w.pos();
+        Drag(w, c.button, c.from, {37, 21});
+        EXPECT_EQ(w.pos(), c.moves ? before + QPoint(37, 21) : before);
+        EXPECT_FALSE(w.Dragging) << "any release ends the drag";
+    }
+    EXPECT_TRUE(w.Game.Hands[0].empty()) << "a press on a disabled button must not act";
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowTest, PressOnAnEnabledButtonActsAndDoesNotDrag) {
+    Tfrm_Main& w = OpenShown();
+    w.move(40, 30);
+    const QPoint click(390, 80); // Új leosztás
+    QCursor::setPos(w.mapToGlobal(click));
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, click);
+    EXPECT_EQ(w.Game.Hands[0].size(), 2u);
+    EXPECT_EQ(w.pos(), QPoint(40, 30));
+    // Now the game buttons swap: the new-deal button lets presses through.
+    EXPECT_TRUE(w.SpeedButton1->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_FALSE(w.SpeedButton4->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+TEST_F(MainWindowTest, EscMinimisesOnlyOnce) {
+    Tfrm_Main& w = OpenShown();
+    Key(Qt::Key_F2);
+    const auto hands = w.Game.Hands;
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(w.isMinimized());
+    w.aTalcara->trigger(); // already minimised: nothing happens
+    EXPECT_TRUE(w.isMinimized());
+    w.showNormal();
+    EXPECT_EQ(w.Game.Hands, hands) << "restoring shows the deal unchanged";
+    EXPECT_FALSE(w.aUj->isEnabled());
+}
+
+TEST_F(MainWindowTest, BothEnterKeysWithAltOpenTheSettings) {
+    Tfrm_Main& w = OpenShown();
+    int opened = 0;
+    QObject::connect(w.aBeallit, &QAction::triggered, [&] { ++opened; });
+    for (const auto modifiers : {Qt::AltModifier, Qt::AltModifier | Qt::KeypadModifier}) {
+        // Whatever the settings dialog looks like, it is closed unchanged.
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        Key(modifiers & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return, modifiers);
+    }
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(w.Label23->text(), QString::number(Results.Pot));
+    EXPECT_EQ(w.j0->text(), Results.Name);
+}
+
+TEST_F(MainWindowTest, ResetAsksAndOnlyYesClearsTheResults) {
+    Tfrm_Main& w = Open();
+    Results.Money1 = -5;
+    Results.Win3 = 7;
+    w.ShowResults();
+    answer = false;
+    w.aEredmenyTorol->trigger();
+    ASSERT_EQ(BoxesOf(BoxKind::Question).size(), 1u);
+    EXPECT_EQ(BoxesOf(BoxKind::Question).front().owner, &w);
+    EXPECT_EQ(w.Label17->text(), QStringLiteral("-5"));
+    answer = true;
+    w.aEredmenyTorol->trigger();
+    EXPECT_EQ(w.Label17->text(), QStringLiteral("1000"));
+    EXPECT_EQ(w.Label14->text(), QStringLiteral("0"));
+    EXPECT_FALSE(w.t0->isVisibleTo(&w));
+}
+
+TEST_F(MainWindowTest, StartsWhereTheSettingsFileSaysEvenOffScreen) {
+    StoredSettings stored;
+    stored.Left = -3000;
+    stored.Top = 20000;
+    stored.Results.Money2 = -40;
+    stored.Results.Pot = 75;
+    stored.Results.Name = QStringLiteral("Öcsi");
+    SaveSettings(SettingsFile(), stored);
+    Tfrm_Main& w = Open();
+    EXPECT_EQ(w.pos(), QPoint(-3000, 20000));
+    EXPECT_EQ(w.j0->text(), QStringLiteral("Öcsi"));
+    EXPECT_EQ(w.Label23->text(), QStringLiteral("75"));
+    EXPECT_TRUE(w.t1->isVisibleTo(&w));
+    EXPECT_EQ(AccessibleName(w.Label7), QStringLiteral("Bank, Pénz: -40"));
+}
+
+TEST_F(MainWindowTest, ClosingSavesEverythingAsItStands) {
+    Tfrm_Main& w = OpenShown();
+    Key(Qt::Key_F2); // in the middle of a deal
+    w.move(123, 77);
+    Results.Money1 = -150;
+    Results.Win2 = 3;
+    Results.Name = QStringLiteral("Zsófi");
+    w.SpeedButton2->click(); // Bezár
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(boxes.empty());
+    const StoredSettings saved = LoadSettings(SettingsFile());
+    EXPECT_EQ(saved.Left, 123);
+    EXPECT_EQ(saved.Top, 77);
+    EXPECT_EQ(saved.Results, Results);
+}
+
+TEST_F(MainWindowTest, AFailedSaveKeepsTheWindowOpen) {
+    // A folder where the file should be: no write can replace it.
+    ASSERT_TRUE(QDir().mkdir(SettingsFile()));
+    Tfrm_Main& w = OpenShown();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    const auto errors = BoxesOf(BoxKind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors.front().text.startsWith(QStringLiteral("Unable to write to ")))
+        << errors.front().text.toStdString();
+    // Once the way is clear the next close goes through.
+    ASSERT_TRUE(QDir().rmdir(SettingsFile()));
+    EXPECT_TRUE(w.close());
+}
+
+// Lets the event loop see the signal's byte in the pipe.
+void DeliverPendingSignals() {
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+}
+
+TEST_F(MainWindowTest, TerminationSignalsSaveWithoutAsking) {
+    for (const int signalNumber : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signalNumber);
+        QFile::remove(SettingsFile());
+        Tfrm_Main& w = Open();
+        w.move(55, 66);
+        Results.Money3 = 4321;
+        std::raise(signalNumber);
+        DeliverPendingSignals();
+        ASSERT_TRUE(QFile::exists(SettingsFile()));
+        const StoredSettings saved = LoadSettings(SettingsFile());
+        EXPECT_EQ(saved.Left, 55);
+        EXPECT_EQ(saved.Results.Money3, 4321);
+        window.reset();
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowTest, AFailedSaveAtTheEndShowsNoBox) {
+    ASSERT_TRUE(QDir().mkdir(SettingsFile()));
+    Open();
+    std::raise(SIGTERM);
+    DeliverPendingSignals();
+    EXPECT_TRUE(boxes.empty());
+}
+
+} // namespace

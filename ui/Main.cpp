@@ -1,0 +1,348 @@
+#include "ui/Main.h"
+
+#include "app/ErrorBox.h"
+#include "app/Seged.h"
+#include "game/Results.h"
+#include "store/Settings.h"
+#include "ui/Beallit.h"
+#include "ui/BitmapLoader.h"
+#include "ui/CardPlace.h"
+#include "ui/Exe.h"
+#include "ui/Fonts.h"
+#include "ui/Nevjegy.h"
+#include "ui/SessionEnd.h"
+#include "ui/TableLayout.h"
+#include "ui/ToolTipStyle.h"
+#include "ui/art/Pictures.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace {
+
+// Drawn pictures come in whole multiples of their logical size.
+int PictureScale(qreal devicePixelRatio) {
+    return std::max(1, static_cast<int>(std::ceil(devicePixelRatio)));
+}
+
+} // namespace
+
+Tfrm_Main::Tfrm_Main(ClockSource clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      Game(*this, Results, std::move(clock)) {
+    setObjectName(QStringLiteral("frm_Main"));
+    // Desktop taskbars list a window by its title, and the game's taskbar button has always
+    // read the application title.
+    setWindowTitle(ApplicationTitle);
+    setFixedSize(ClientWidth, ClientHeight);
+    tips_ = new ButtonTips(this);
+    CreateActions();
+    CreateControls();
+    Exe = new TExe(this);
+    Exe->Command = HomepageAddress();
+    new SessionEnd([this] { EndSession(); }, this);
+    RunGuarded([this] { FormCreate(); });
+}
+
+Tfrm_Main::~Tfrm_Main() = default;
+
+QAction* Tfrm_Main::MakeAction(const char* name, const QString& caption, const QString& hint,
+                               const QList<QKeySequence>& keys, void (Tfrm_Main::*execute)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(hint);
+    action->setToolTip(ButtonTipText(hint, keys.isEmpty() ? QKeySequence() : keys.first()));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, execute] { RunGuarded([this, execute] { (this->*execute)(); }); });
+    return action;
+}
+
+void Tfrm_Main::CreateActions() {
+    aUj = MakeAction("aUj", QStringLiteral("Új leosztás"), QStringLiteral("Új leosztás"),
+                     {QKeySequence(Qt::Key_F2)}, &Tfrm_Main::aUjExecute);
+    aLapot =
+        MakeAction("aLapot", QStringLiteral("Még egy lapot!"), QStringLiteral("Még egy lapot!"),
+                   {QKeySequence(Qt::Key_F3)}, &Tfrm_Main::aLapotExecute);
+    aMegall = MakeAction("aMegall", QStringLiteral("Megállok"), QStringLiteral("Megállok"),
+                         {QKeySequence(Qt::Key_F4)}, &Tfrm_Main::aMegallExecute);
+    // Both Enter keys, the main one and the keypad's, open the settings with Alt.
+    aBeallit =
+        MakeAction("aBeallit", {}, QStringLiteral("Beállítások"),
+                   {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)},
+                   &Tfrm_Main::aBeallitExecute);
+    aTalcara = MakeAction("aTalcara", {}, QStringLiteral("Tálcára"), {QKeySequence(Qt::Key_Escape)},
+                          &Tfrm_Main::aTalcaraExecute);
+    aBezar = MakeAction("aBezar", {}, QStringLiteral("Bezár"), {}, &Tfrm_Main::aBezarExecute);
+    aEredmenyTorol = MakeAction("aEredmenyTorol", {}, QStringLiteral("Eredmények törlése"), {},
+                                &Tfrm_Main::aEredmenyTorolExecute);
+    aNevjegy =
+        MakeAction("aNevjegy", {}, QStringLiteral("Névjegy"), {}, &Tfrm_Main::aNevjegyExecute);
+    aHonlap = MakeAction("aHonlap", {}, QStringLiteral("Tarvesz honlapja"), {},
+                         &Tfrm_Main::aHonlapExecute);
+    aLapot->setEnabled(false);
+    aMegall->setEnabled(false);
+
+    const qreal ratio = devicePixelRatioF();
+    const std::pair<QAction*, ButtonPicture> pictures[] = {
+        {aBezar, ButtonPicture::Close},      {aTalcara, ButtonPicture::Minimise},
+        {aBeallit, ButtonPicture::Settings}, {aNevjegy, ButtonPicture::About},
+        {aHonlap, ButtonPicture::Homepage},  {aEredmenyTorol, ButtonPicture::ResetResults}};
+    for (const auto& [action, picture] : pictures)
+        action->setIcon(QIcon(ButtonPicturePixmap(picture, ratio)));
+}
+
+QLabel* Tfrm_Main::MakeLabel(const char* name, int left, int top, const QString& text,
+                             int pixelSize, bool bold) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(TableFont(pixelSize, bold));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    SetLabelText(label, text);
+    return label;
+}
+
+QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, int top, int width,
+                                   int height) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(false);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setDefaultAction(action);
+    button->setGeometry(left, top, width, height);
+    button->setAccessibleName(action->statusTip());
+    // A disabled button lets a press through to the background, which starts a drag.
+    const auto followAction = [button, action] {
+        button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled());
+    };
+    followAction();
+    connect(action, &QAction::changed, button, followAction);
+    return button;
+}
+
+void Tfrm_Main::CreateControls() {
+    const qreal ratio = devicePixelRatioF();
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(0, 0, ClientWidth, ClientHeight);
+    Image2->setPixmap(BackgroundPicture(ratio));
+    Image2->setAccessibleName(QStringLiteral("Kártyaasztal"));
+    Image2->installEventFilter(this);
+
+    Image1 = new CardPlace(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(12, 12);
+    const int scale = PictureScale(ratio);
+    QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackImage(scale)));
+    back.setDevicePixelRatio(scale);
+    Image1->SetPicture(back);
+    Image1->setAccessibleName(QStringLiteral("Pakli"));
+
+    for (const char letter : {'b', 'c', 'a'}) {
+        for (int i = 0; i < FixedPlaces; ++i) {
+            auto* place = new CardPlace(this);
+            place->setObjectName(QString(QChar(letter)) + QString::number(i));
+            place->move(CardPlacePosition(letter, i, FixedPlaces));
+            place->hide();
+        }
+    }
+
+    const QString result = QStringLiteral("Eredmény");
+    const QString money = QStringLiteral("Pénz");
+    const QString won = QStringLiteral("Nyert játékok");
+    j1 = MakeLabel("j1", 20, 144, QStringLiteral("Bank"), 15, true);
+    Label5 = MakeLabel("Label5", 20, 168, result, 12, false);
+    Label2 = MakeLabel("Label2", 80, 168, {}, 12, true);
+    Label2->hide();
+    Label6 = MakeLabel("Label6", 20, 188, money, 12, false);
+    Label7 = MakeLabel("Label7", 80, 188, {}, 12, true);
+    Label8 = MakeLabel("Label8", 20, 208, won, 12, false);
+    Label9 = MakeLabel("Label9", 112, 208, {}, 12, true);
+    j2 = MakeLabel("j2", 268, 284, QStringLiteral("Vuru"), 15, true);
+    Label15 = MakeLabel("Label15", 268, 308, result, 12, false);
+    Label3 = MakeLabel("Label3", 328, 308, {}, 12, true);
+    Label3->hide();
+    Label12 = MakeLabel("Label12", 268, 328, money, 12, false);
+    Label11 = MakeLabel("Label11", 328, 328, {}, 12, true);
+    Label13 = MakeLabel("Label13", 268, 348, won, 12, false);
+    Label14 = MakeLabel("Label14", 360, 348, {}, 12, true);
+    j0 = MakeLabel("j0", 20, 424, {}, 15, true);
+    Label21 = MakeLabel("Label21", 20, 448, result, 12, false);
+    Label1 = MakeLabel("Label1", 80, 448, {}, 12, true);
+    Label18 = MakeLabel("Label18", 20, 468, money, 12, false);
+    Label17 = MakeLabel("Label17", 80, 468, {}, 12, true);
+    Label19 = MakeLabel("Label19", 20, 488, won, 12, false);
+    Label20 = MakeLabel("Label20", 112, 488, {}, 12, true);
+
+    SpeedButton1 = MakeButton("SpeedButton1", aUj, 384, 72, 77, 25);
+    Label22 = MakeLabel("Label22", 328, 44, QStringLiteral("Tét"), 12, false);
+    Label23 = MakeLabel("Label23", 388, 44, {}, 12, true);
+    SpeedButton4 = MakeButton("SpeedButton4", aLapot, 304, 428, 77, 25);
+    SpeedButton5 = MakeButton("SpeedButton5", aMegall, 384, 428, 77, 25);
+    SpeedButton9 = MakeButton("SpeedButton9", aEredmenyTorol, 348, 8, 23, 22);
+    SpeedButton8 = MakeButton("SpeedButton8", aHonlap, 376, 8, 23, 22);
+    SpeedButton7 = MakeButton("SpeedButton7", aNevjegy, 400, 8, 23, 22);
+    SpeedButton6 = MakeButton("SpeedButton6", aBeallit, 428, 8, 23, 22);
+    SpeedButton3 = MakeButton("SpeedButton3", aTalcara, 456, 8, 23, 22);
+    SpeedButton2 = MakeButton("SpeedButton2", aBezar, 480, 8, 23, 22);
+
+    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFont(ButtonFont());
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        button->setPalette(palette);
+        tips_->Silence(button);
+    }
+    for (QToolButton* button :
+         {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3, SpeedButton2}) {
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setIconSize(QSize(16, 16));
+        tips_->ShowTips(button);
+    }
+
+    const QPixmap debtMark = DebtMarkPicture(ratio);
+    const auto makeMark = [&](const char* name, int left, int top) {
+        auto* mark = new QLabel(this);
+        mark->setObjectName(QString::fromLatin1(name));
+        mark->setGeometry(left, top, 64, 64);
+        mark->setPixmap(debtMark);
+        mark->hide();
+        return mark;
+    };
+    t1 = makeMark("t1", 160, 144);
+    t2 = makeMark("t2", 416, 284);
+    t0 = makeMark("t0", 160, 424);
+}
+
+void Tfrm_Main::FormCreate() {
+    settingsPath_ = SettingsFilePath(ProgramDir.real);
+    const StoredSettings stored = LoadSettings(settingsPath_);
+    // The stored place is used as it is, also off-screen: the player put the window there.
+    move(stored.Left, stored.Top);
+    Results = stored.Results;
+    Dragging = false;
+    SetLabelText(Label23, QString::number(Results.Pot));
+    ShowResults();
+    SetLabelText(j0, Results.Name);
+    UpdateAccessibleNames();
+}
+
+void Tfrm_Main::SaveSettingsNow() {
+    StoredSettings stored;
+    stored.Left = x();
+    stored.Top = y();
+    stored.Results = Results;
+    SaveSettings(settingsPath_, stored);
+}
+
+void Tfrm_Main::closeEvent(QCloseEvent* event) {
+    FormClose(event);
+}
+
+void Tfrm_Main::FormClose(QCloseEvent* event) {
+    // A file that cannot be written keeps the window open, so the player can try again.
+    if (RunGuarded([this] { SaveSettingsNow(); }))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Tfrm_Main::EndSession() {
+    // The session is going whatever happens here: a box would only hold it up.
+    try {
+        SaveSettingsNow();
+    } catch (...) {
+    }
+}
+
+void Tfrm_Main::aUjExecute() {
+    Game.aUjExecute();
+}
+void Tfrm_Main::aLapotExecute() {
+    Game.aLapotExecute();
+}
+void Tfrm_Main::aMegallExecute() {
+    Game.aMegallExecute();
+}
+void Tfrm_Main::aEredmenyTorolExecute() {
+    Game.aEredmenyTorolExecute();
+}
+
+void Tfrm_Main::aBeallitExecute() {
+    ShowSettingsDialog();
+    SetLabelText(Label23, QString::number(Results.Pot));
+    SetLabelText(j0, Results.Name);
+    UpdateAccessibleNames();
+}
+
+void Tfrm_Main::aTalcaraExecute() {
+    if (!isMinimized())
+        showMinimized();
+}
+
+void Tfrm_Main::aBezarExecute() {
+    close();
+}
+void Tfrm_Main::aNevjegyExecute() {
+    ShowAboutDialog();
+}
+void Tfrm_Main::aHonlapExecute() {
+    Exe->Execute();
+}
+
+bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Image2)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto button = static_cast<QMouseEvent*>(event)->button();
+        RunGuarded([&] { Image2MouseDown(button); });
+        return true;
+    }
+    case QEvent::MouseMove:
+        RunGuarded([&] { Image2MouseMove(); });
+        return true;
+    case QEvent::MouseButtonRelease:
+        RunGuarded([&] { Image2MouseUp(); });
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
+    if (button != Qt::LeftButton)
+        return;
+    Dragging = true;
+    DragStartCursor = QCursor::pos();
+    DragStartLeft = x();
+    DragStartTop = y();
+}
+
+void Tfrm_Main::Image2MouseMove() {
+    if (!Dragging)
+        return;
+    // The screen position, not the event's: the window moves under the cursor.
+    const QPoint cursor = QCursor::pos();
+    move(DragStartLeft + (cursor.x() - DragStartCursor.x()),
+         DragStartTop + (cursor.y() - DragStartCursor.y()));
+}
+
+void Tfrm_Main::Image2MouseUp() {
+    Dragging = false;
+}

@@ -1,0 +1,113 @@
+#pragma once
+// The main window: the whole card table, its buttons and keys, and the game it owns.
+
+#include "game/DealFlow.h"
+#include "game/Table.h"
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class CardPlace;
+class QAction;
+class QLabel;
+class QToolButton;
+class TExe;
+class ButtonTips;
+
+class Tfrm_Main : public QWidget, public Table {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 512;
+    static constexpr int ClientHeight = 516;
+    static constexpr int FixedPlaces = 6; // card places per seat laid out on the table
+
+    // `clock` seeds the shuffles; tests pass a fixed one.
+    explicit Tfrm_Main(ClockSource clock = SteadyClockLow32, QWidget* parent = nullptr);
+    ~Tfrm_Main() override;
+
+    // Table
+    void SetScoreText(int seat, const QString& text) override;
+    void SetScoreVisible(int seat, bool visible) override;
+    void SetNameColour(int seat, NameColour colour) override;
+    void SetActionEnabled(GameAction action, bool enabled) override;
+    void ShowCards() override;
+    void ShowResults() override;
+    void HideCardPlace(char letter, int index) override;
+    void ShowMessageBox(const QString& text) override;
+    bool AskYesNo(const QString& text, const QString& caption) override;
+
+    void aUjExecute();
+    void aLapotExecute();
+    void aMegallExecute();
+    void aBeallitExecute();
+    void aTalcaraExecute();
+    void aBezarExecute();
+    void aEredmenyTorolExecute();
+    void aNevjegyExecute();
+    void aHonlapExecute();
+
+    // Card place `letter` + `index`, found by name; places beyond the sixth are made on
+    // demand so a long hand never runs out of places.
+    CardPlace* CardPlaceAt(char letter, int index);
+
+    // Where the settings file is read from and written to.
+    const QString& SettingsPath() const { return settingsPath_; }
+
+    DealFlow Game;
+
+    // Moving the window by its background.
+    bool Dragging = false;
+    QPoint DragStartCursor;
+    int DragStartLeft = 0;
+    int DragStartTop = 0;
+
+    QLabel* Image2 = nullptr;
+    CardPlace* Image1 = nullptr;
+    QLabel *j0 = nullptr, *j1 = nullptr, *j2 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label5 = nullptr,
+           *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr,
+           *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr,
+           *Label15 = nullptr, *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr,
+           *Label20 = nullptr, *Label21 = nullptr, *Label22 = nullptr, *Label23 = nullptr;
+    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
+                *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButton6 = nullptr,
+                *SpeedButton7 = nullptr, *SpeedButton8 = nullptr, *SpeedButton9 = nullptr;
+    QLabel *t0 = nullptr, *t1 = nullptr, *t2 = nullptr;
+
+    QAction *aUj = nullptr, *aLapot = nullptr, *aMegall = nullptr, *aBeallit = nullptr,
+            *aTalcara = nullptr, *aBezar = nullptr, *aEredmenyTorol = nullptr, *aNevjegy = nullptr,
+            *aHonlap = nullptr;
+
+    TExe* Exe = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateActions();
+    QLabel* MakeLabel(const char* name, int left, int top, const QString& text, int pixelSize,
+                      bool bold);
+    QToolButton* MakeButton(const char* name, QAction* action, int left, int top, int width,
+                            int height);
+    QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
+                        const QList<QKeySequence>& keys, void (Tfrm_Main::*execute)());
+    void FormCreate();
+    void FormClose(QCloseEvent* event);
+    void SaveSettingsNow();
+    void EndSession();
+    void Image2MouseDown(Qt::MouseButton button);
+    void Image2MouseMove();
+    void Image2MouseUp();
+    void SetLabelText(QLabel* label, const QString& text);
+    void ShowHand(char letter, const Hand& hand, bool faceUp);
+    void UpdateAccessibleNames();
+
+    QString settingsPath_;
+    ButtonTips* tips_ = nullptr;
+    bool savedAtEnd_ = false;
+};

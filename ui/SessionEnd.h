@@ -1,0 +1,26 @@
+#pragma once
+// Ending without a close: the desktop session ending, SIGTERM or SIGHUP. The game saves then
+// as it does at a close, so the deals of the run are not lost at log-off.
+
+#include <QObject>
+
+#include <functional>
+
+class QSocketNotifier;
+
+class SessionEnd : public QObject {
+    Q_OBJECT
+public:
+    // `onEnd` runs in the user-interface thread, once per request to end. A signal then ends
+    // the event loop; the session manager ends the program itself when it is ready.
+    SessionEnd(std::function<void()> onEnd, QObject* parent);
+    ~SessionEnd() override;
+
+private:
+    void ReadSignals();
+
+    std::function<void()> onEnd_;
+    int pipe_[2] = {-1, -1};
+    QSocketNotifier* notifier_ = nullptr;
+    int previousPipe_ = -1;
+};

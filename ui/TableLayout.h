@@ -1,0 +1,10 @@
+#pragma once
+// Where each seat's cards lie on the table.
+
+#include <QPoint>
+
+// Top-left corner of card `index` of a hand of `count` cards for seat letter 'a' (the human
+// player), 'b' (the Bank) or 'c' (Vuru). Up to six cards fan out at the seat's own step; a
+// longer hand closes up so that all its cards fit in the width of those six places and never
+// reach another seat or a button.
+QPoint CardPlacePosition(char letter, int index, int count);

@@ -1,0 +1,48 @@
+// Start-up: the program's folder, the application, its look, and the table.
+#include "ui/Main.h"
+#include "app/ErrorBox.h"
+#include "app/Seged.h"
+#include "ui/Fonts.h"
+#include "ui/ToolTipStyle.h"
+#include "ui/art/Pictures.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+namespace {
+
+// A plain Wayland session lets no program place its own window, so the table would not open
+// at its stored place nor move by its background. XWayland can, when it is there.
+void PreferX11OnWayland() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return; // the player chose
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256})
+        icon.addPixmap(QPixmap::fromImage(AcornIcon(size)));
+    return icon;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    InitProgramDir();
+    PreferX11OnWayland();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("huszonegy"));
+    QApplication::setApplicationDisplayName(ApplicationTitle);
+    QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setDesktopFileName(QStringLiteral("huszonegy"));
+    InstallHungarianTranslation();
+    RegisterWindowsFonts();
+    InstallToolTipStyle();
+
+    Tfrm_Main frm_Main;
+    frm_Main.show();
+    return QApplication::exec();
+}
