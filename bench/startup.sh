@@ -27,14 +27,15 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
-mkdir -p "$SCRATCH/game" "$SCRATCH/home" "$SCRATCH/config"
+mkdir -p "$SCRATCH/game" "$SCRATCH/home" && mkdir -m 700 "$SCRATCH/runtime" "$SCRATCH/config"
 cp "$BUILD/huszonegy" "$SCRATCH/game/" && cp -R "$BUILD/Images" "$SCRATCH/game/" || exit 2
 start_private_x "$SCRATCH" 1024x768x24 || { echo "Xvfb did not start" >&2; exit 2; }
 
 # measure NAME PROGRAM: one start, appended to the samples as "NAME ms rss_kib pss_kib".
 measure() {
-    env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u XDG_RUNTIME_DIR \
-        QT_QPA_PLATFORM=xcb HOME="$SCRATCH/home" XDG_CONFIG_HOME="$SCRATCH/config" \
+    env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
+        QT_QPA_PLATFORM=xcb HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
+        XDG_CONFIG_HOME="$SCRATCH/config" \
         "$BUILD/startup_map_probe" "$SCRATCH/result" 60 "$2" >>"$SCRATCH/programs.log" 2>&1 ||
         { echo "$1 did not start:" >&2; cat "$SCRATCH/programs.log" >&2; exit 1; }
     read -r pid ms <"$SCRATCH/result"
@@ -43,9 +44,12 @@ measure() {
     memory=$(awk '/^Rss:/ { rss = $2 } /^Pss:/ { pss = $2 } END { print rss, pss }' \
         "/proc/$pid/smaps_rollup")
     kill -KILL "$pid"
-    while [ -e "/proc/$pid" ]; do sleep 0.05; done
+    while process_alive "$pid"; do sleep 0.05; done
     RUNNING=
-    [ -z "${3:-}" ] || echo "$1 $ms $memory" >>"$SCRATCH/samples"
+    if [ -n "${3:-}" ]; then
+        echo "$1 $ms $memory" >>"$SCRATCH/samples"
+        echo "  $1: $ms ms, RSS and PSS $memory KiB" >&2
+    fi
 }
 
 GAME=$SCRATCH/game/huszonegy

@@ -26,11 +26,11 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
-mkdir -p "$SCRATCH/game" "$SCRATCH/home"
+mkdir -p "$SCRATCH/game" "$SCRATCH/home" && mkdir -m 700 "$SCRATCH/runtime"
 cp "$BUILD/huszonegy" "$SCRATCH/game/" && cp -R "$BUILD/Images" "$SCRATCH/game/" || exit 2
 start_private_x "$SCRATCH" 1600x1200x24 || { echo "Xvfb did not start" >&2; exit 2; }
-env -u WAYLAND_DISPLAY -u QT_SCREEN_SCALE_FACTORS -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb \
-    QT_SCALE_FACTOR="$SCALE" HOME="$SCRATCH/home" XDG_CONFIG_HOME="$SCRATCH/home" \
+env -u WAYLAND_DISPLAY -u QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORM=xcb \
+    QT_SCALE_FACTOR="$SCALE" HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" XDG_CONFIG_HOME="$SCRATCH/home" \
     "$SCRATCH/game/huszonegy" >"$SCRATCH/game.log" 2>&1 &
 GAME_PID=$!
 window=$(wait_for_window "$GAME_PID" 60) || { echo "no window:" >&2; cat "$SCRATCH/game.log" >&2; exit 1; }
@@ -41,5 +41,7 @@ for key in "$@"; do
 done
 # The window is mapped before its first paint has reached the server.
 sleep 1
-import -window "$window" "$OUTPUT" || exit 1
-echo "$OUTPUT: $(xdotool getwindowgeometry "$window" | grep Geometry)"
+# Taken from the screen, so a message box over the table is in the picture too.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$OUTPUT" || exit 1
+echo "$OUTPUT: ${WIDTH}x$HEIGHT"

@@ -2,22 +2,35 @@
 # checks, the start-up benchmark and the screenshot script. Source it from sh.
 
 # start_private_x SCRATCH GEOMETRY
-# Starts Xvfb on a display number nobody else holds (Xvfb picks it), without TCP, and
-# exports DISPLAY; XVFB_PID is its process. Fails when Xvfb is missing or does not come up.
+# Starts Xvfb without TCP on a free display number drawn at random from a high range (where
+# other people's fixed numbers and their clean-ups do not reach) and exports DISPLAY;
+# XVFB_PID is its process. Fails when Xvfb is missing or does not come up.
 start_private_x() {
     command -v Xvfb >/dev/null 2>&1 || return 1
-    : >"$1/display"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 "$2" 3>"$1/display" 2>"$1/xvfb.log" &
-    XVFB_PID=$!
-    _tries=0
-    until grep -q '[0-9]' "$1/display"; do
-        process_alive "$XVFB_PID" || return 1
-        _tries=$((_tries + 1))
-        [ "$_tries" -le 300 ] || return 1
-        sleep 0.1
+    _attempt=0
+    while [ "$_attempt" -lt 10 ]; do
+        _attempt=$((_attempt + 1))
+        _number=$((200 + $(od -A n -N 2 -t u2 /dev/urandom) % 700))
+        [ ! -e "/tmp/.X$_number-lock" ] && [ ! -e "/tmp/.X11-unix/X$_number" ] || continue
+        : >"$1/display"
+        Xvfb ":$_number" -displayfd 3 -nolisten tcp -screen 0 "$2" \
+            3>"$1/display" 2>"$1/xvfb.log" &
+        XVFB_PID=$!
+        _tries=0
+        until grep -q '[0-9]' "$1/display"; do
+            process_alive "$XVFB_PID" || break
+            _tries=$((_tries + 1))
+            [ "$_tries" -le 300 ] || break
+            sleep 0.1
+        done
+        if grep -q '[0-9]' "$1/display"; then
+            DISPLAY=:$_number
+            export DISPLAY
+            return 0
+        fi
+        stop_private_x
     done
-    DISPLAY=:$(head -n 1 "$1/display")
-    export DISPLAY
+    return 1
 }
 
 # process_alive PID: true while the process runs (an unreaped zombie counts as ended).

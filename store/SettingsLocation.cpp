@@ -42,7 +42,9 @@ QString UserSettingsFolder() {
 
 QString SettingsFilePath(const QString& programDir) {
     const QString besideProgram = SettingsFileIn(programDir);
-    if (CanKeepFileIn(programDir, besideProgram))
+    // A program in the root folder has an empty folder name, "/" being its trailing slash.
+    const QString folderToCheck = programDir.isEmpty() ? QStringLiteral("/") : programDir;
+    if (CanKeepFileIn(folderToCheck, besideProgram))
         return besideProgram;
 
     const QString folder = UserSettingsFolder();

@@ -8,7 +8,9 @@ namespace {
 
 // QDesktopServices hands the address to xdg-open (or the desktop portal) as a detached
 // process and returns at once, so the game never waits for the browser to come up.
-void OpenInBrowser(const QUrl& url) { QDesktopServices::openUrl(url); }
+void OpenInBrowser(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
 
 TExe::UrlOpener& Opener() {
     static TExe::UrlOpener opener = OpenInBrowser;
@@ -17,7 +19,9 @@ TExe::UrlOpener& Opener() {
 
 } // namespace
 
-QString HomepageAddress() { return QStringLiteral("https://tarvesz.hu/huszonegy"); }
+QString HomepageAddress() {
+    return QStringLiteral("https://tarvesz.hu/huszonegy");
+}
 
 TExe::TExe(QObject* parent) : QObject(parent), Command(HomepageAddress()) {}
 

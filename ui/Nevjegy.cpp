@@ -92,8 +92,8 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent)
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(ApplicationIcon());
 
-    ProductName = MakeLabel(QString(), QRect(148, 16, 145, 37), Qt::AlignRight | Qt::AlignVCenter,
-                            Panel1);
+    ProductName =
+        MakeLabel(QString(), QRect(148, 16, 145, 37), Qt::AlignRight | Qt::AlignVCenter, Panel1);
     QFont productFont(QStringLiteral("Arial"));
     productFont.setPixelSize(15);
     productFont.setBold(true);

@@ -110,9 +110,9 @@ need_display() {
 # log-off.
 run_game() {
     _home=$(dirname "$2")/home
-    ${3:-} mkdir -p "$_home"
+    ${3:-} mkdir -p "$_home" && ${3:-} mkdir -p -m 700 "$_home/runtime" || fail "no home for the player"
     ${3:-} env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
-        QT_QPA_PLATFORM=xcb HOME="$_home" XDG_CONFIG_HOME="$2" XDG_RUNTIME_DIR= \
+        QT_QPA_PLATFORM=xcb HOME="$_home" XDG_CONFIG_HOME="$2" XDG_RUNTIME_DIR="$_home/runtime" \
         "$1" >"$SCRATCH/game.log" 2>&1 &
     GAME_PID=$!
     _window=$(wait_for_window "$GAME_PID" 60)

@@ -1,4 +1,6 @@
 #include "store/ProfileText.h"
+#include "StoreTestFiles.h"
+
 #include "store/PrivateProfile.h"
 
 #include <gtest/gtest.h>
@@ -46,14 +48,14 @@ INSTANTIATE_TEST_SUITE_P(Rules, ProfileLookupTest, testing::Values(
     LookupCase{"LineWithoutEquals", "[Game]\nName\nName=B\n", "Game", "Name", "B"},
     LookupCase{"BrokenHeaderSkipped", "[Game]\n[Oops\nName=B\n", "Game", "Name", "B"},
     LookupCase{"NoFinalLineBreak", "[Game]\r\nName=Bob", "Game", "Name", "Bob"},
-    LookupCase{"NulEndsValue", QByteArray("[Game]\nName=Bo\0b\n", 16), "Game", "Name", "Bo"},
+    LookupCase{"NulEndsValue", LiteralBytes("[Game]\nName=Bo\0b\n"), "Game", "Name", "Bo"},
     LookupCase{"LoneCarriageReturns", "[Game]\r\r\nName=Bob\r\r\n", "Game", "Name", "Bob"},
     LookupCase{"Windows1250Name", "[Game]\nName=\xD5z \xFBr\n", "Game", "Name",
                QString::fromUtf8("Őz űr")},
     LookupCase{"Utf8WithByteOrderMark", "\xEF\xBB\xBF[Game]\nName=\xC5\x90z\n", "Game", "Name",
                QString::fromUtf8("Őz")},
     LookupCase{"EmptyFile", "", "Game", "Name", std::nullopt},
-    LookupCase{"Garbage", QByteArray("\0\xFF[\n]=\n==\n[]\n\0=\0", 18), "Game", "Name",
+    LookupCase{"Garbage", LiteralBytes("\0\xFF[\n]=\n==\n[]\n\0=\0"), "Game", "Name",
                std::nullopt}),
     [](const testing::TestParamInfo<LookupCase>& info) { return info.param.name; });
 // clang-format on

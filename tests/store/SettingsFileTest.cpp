@@ -127,10 +127,10 @@ INSTANTIATE_TEST_SUITE_P(Values, StoredValueTest, testing::Values(
     StoredValueCase{"EarlierVersionName", "[Game]\r\nName=\xD5s \xDBr\r\n",
                     WithName(QString::fromUtf8("Ős Űr"))},
     StoredValueCase{"GarbageAndNul",
-                    QByteArray("\x00\xFF\xFE[Results\n\x00=\x00\n[]=]\n=====\n", 30),
+                    LiteralBytes("\x00\xFF\xFE[Results\n\x00=\x00\n[]=]\n=====\n"),
                     StoredSettings()},
     StoredValueCase{"GarbageBeforeValues",
-                    QByteArray("\x01\x02\x00garbage\n[Results]\nMoney1=5\n", 31),
+                    LiteralBytes("\x01\x02\x00garbage\n[Results]\nMoney1=5\n"),
                     WithMoney1(5)}),
     [](const testing::TestParamInfo<StoredValueCase>& info) { return info.param.name; });
 // clang-format on
@@ -197,6 +197,16 @@ TEST_F(SettingsFileTest, PermissionsAndLinkAreKept) {
     EXPECT_TRUE(QFileInfo(path).isSymLink());
     EXPECT_EQ(ModeOf(real), 0640u);
     EXPECT_EQ(LoadSettings(real), StoredSettings());
+}
+
+TEST_F(SettingsFileTest, SingleReadGivesValueOrFallback) {
+    const QString section = QStringLiteral("game");
+    const QString key = QStringLiteral("NAME");
+    EXPECT_EQ(ReadProfileString(path, section, key, QStringLiteral("none")), u"none");
+    WriteBytes(path, "[Game]\nName= 'Bob' \n");
+    EXPECT_EQ(ReadProfileString(path, section, key, QStringLiteral("none")), u"Bob");
+    EXPECT_EQ(ReadProfileString(path, section, QStringLiteral("Other"), QStringLiteral("none")),
+              u"none");
 }
 
 TEST_F(SettingsFileTest, UnreadableFileIsNeverOverwritten) {

@@ -5,11 +5,17 @@
 #include <QFile>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// A literal's bytes including any NUL inside it.
+template <std::size_t N> QByteArray LiteralBytes(const char (&literal)[N]) {
+    return QByteArray(literal, N - 1);
+}
 
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);

@@ -10,8 +10,7 @@
 
 #include <functional>
 
-template <class Dialog>
-void OnModal(std::function<void(Dialog&)> script, int triesLeft = 100) {
+template <class Dialog> void OnModal(std::function<void(Dialog&)> script, int triesLeft = 100) {
     QTimer::singleShot(0, [script, triesLeft] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<Dialog*>(modal)) {

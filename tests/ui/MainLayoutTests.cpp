@@ -111,8 +111,9 @@ TEST_F(MainWindowTest, LabelsAreWhiteComicTextGrowingFromTheirLeftEdge) {
         EXPECT_EQ(label->font().bold(), look.bold);
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white));
         EXPECT_FALSE(label->autoFillBackground());
-        if (!label->text().isEmpty())
+        if (!label->text().isEmpty()) {
             EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+        }
     }
     EXPECT_FALSE(w.Label2->isVisibleTo(&w));
     EXPECT_FALSE(w.Label3->isVisibleTo(&w));

@@ -29,8 +29,9 @@ void ExpectHandShown(MainWindowTest& test, Tfrm_Main& w, char letter, const Hand
                   faceUp ? FaceFile(hand[i]) : ProgramDir.File(QStringLiteral("/Images/h.bmp")));
         EXPECT_EQ(AccessibleName(place), faceUp ? CardName(hand[i]) : FaceDownCardName());
     }
-    if (auto* next = w.findChild<CardPlace*>(QChar(letter) + QString::number(hand.size())))
+    if (auto* next = w.findChild<CardPlace*>(QChar(letter) + QString::number(hand.size()))) {
         EXPECT_FALSE(next->isVisibleTo(&w));
+    }
     (void)test;
 }
 
@@ -197,8 +198,8 @@ TEST_F(MainWindowTest, LongHandsCloseUpWithinTheirSeat) {
             EXPECT_TRUE(seatArea.contains(place->geometry())) << i;
             EXPECT_GT(place->x(), previousLeft) << "each card fans to the right";
             previousLeft = place->x();
-            for (QWidget* other : {static_cast<QWidget*>(w.SpeedButton4), w.SpeedButton5,
-                                   w.SpeedButton1, w.j2, w.t0, w.t1, w.t2})
+            for (QWidget* other : std::initializer_list<QWidget*>{
+                     w.SpeedButton4, w.SpeedButton5, w.SpeedButton1, w.j2, w.t0, w.t1, w.t2})
                 EXPECT_FALSE(place->geometry().intersects(other->geometry()))
                     << other->objectName().toStdString();
             if (i > 0) {

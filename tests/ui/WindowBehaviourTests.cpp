@@ -85,13 +85,17 @@ TEST_F(MainWindowTest, BothEnterKeysWithAltOpenTheSettings) {
     Tfrm_Main& w = OpenShown();
     int opened = 0;
     QObject::connect(w.aBeallit, &QAction::triggered, [&] { ++opened; });
-    for (const auto modifiers : {Qt::AltModifier, Qt::AltModifier | Qt::KeypadModifier}) {
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::AltModifier), Qt::AltModifier | Qt::KeypadModifier}) {
         // Whatever the settings dialog looks like, it is closed unchanged.
         QTimer::singleShot(0, [] {
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         });
         Key(modifiers & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return, modifiers);
+        // The dialog took the activation; keys go to the table again once it is back.
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     }
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(w.Label23->text(), QString::number(Results.Pot));
