@@ -20,9 +20,12 @@ QFont TableFont(int pixelSize, bool bold) {
     return font;
 }
 
-QFont ButtonFont() {
+QFont ButtonFont(qreal devicePixelRatio) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma")});
+    if (devicePixelRatio == 1.0)
+        font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma")});
+    else
+        font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("MS Sans Serif")});
     font.setPixelSize(11);
     return font;
 }

@@ -11,5 +11,6 @@ void RegisterWindowsFonts(const QString& folder = QStringLiteral("/usr/share/win
 // Comic Sans MS for the table's labels, Comic Neue where the original is not installed.
 QFont TableFont(int pixelSize, bool bold);
 
-// The window's own font for the three game buttons.
-QFont ButtonFont();
+// The window's own font for the three game buttons. MS Sans Serif comes only in a few pixel
+// sizes, so on screens that draw at another ratio the scalable Tahoma takes its place.
+QFont ButtonFont(qreal devicePixelRatio);

@@ -201,9 +201,11 @@ void Tfrm_Main::CreateControls() {
 
     for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setFont(ButtonFont());
+        button->setFont(ButtonFont(ratio));
         QPalette palette = button->palette();
-        palette.setColor(QPalette::ButtonText, Qt::black);
+        // Only the live groups: a disabled button keeps the style's grey.
+        palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
+        palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
         button->setPalette(palette);
         tips_->Silence(button);
     }

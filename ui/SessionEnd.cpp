@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <cerrno>
 #include <csignal>
@@ -75,6 +76,9 @@ void SessionEnd::ReadSignals() {
         return;
     RunGuarded(onEnd_);
     // Leaves every running event loop, modal ones too, without closing the windows: the
-    // close would save again and could show a box nobody is left to answer.
-    QCoreApplication::exit(0);
+    // close would save again and could show a box nobody is left to answer. With no loop
+    // running there is nothing to leave, and asking anyway would make every later loop
+    // return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }

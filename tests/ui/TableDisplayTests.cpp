@@ -17,8 +17,7 @@ QString FaceFile(CardCode code) {
 }
 
 // Every card of `hand` in its place, face up or down, and nothing past the last.
-void ExpectHandShown(MainWindowTest& test, Tfrm_Main& w, char letter, const Hand& hand,
-                     bool faceUp) {
+void ExpectHandShown(Tfrm_Main& w, char letter, const Hand& hand, bool faceUp) {
     SCOPED_TRACE(std::string("seat ") + letter);
     for (size_t i = 0; i < hand.size(); ++i) {
         CardPlace* place = w.findChild<CardPlace*>(QChar(letter) + QString::number(i));
@@ -32,7 +31,6 @@ void ExpectHandShown(MainWindowTest& test, Tfrm_Main& w, char letter, const Hand
     if (auto* next = w.findChild<CardPlace*>(QChar(letter) + QString::number(hand.size()))) {
         EXPECT_FALSE(next->isVisibleTo(&w));
     }
-    (void)test;
 }
 
 std::int64_t MoneySum() {
@@ -52,9 +50,9 @@ TEST_F(MainWindowTest, KeysPlayAWholeDeal) {
     Key(Qt::Key_F2);
     ASSERT_EQ(w.Game.Hands[0].size(), 2u);
     EXPECT_EQ(w.Game.NextCard, 6);
-    ExpectHandShown(*this, w, 'a', w.Game.Hands[0], true);
-    ExpectHandShown(*this, w, 'b', w.Game.Hands[1], false);
-    ExpectHandShown(*this, w, 'c', w.Game.Hands[2], false);
+    ExpectHandShown(w, 'a', w.Game.Hands[0], true);
+    ExpectHandShown(w, 'b', w.Game.Hands[1], false);
+    ExpectHandShown(w, 'c', w.Game.Hands[2], false);
     EXPECT_EQ(w.Label1->text(), QString::number(w.Game.Scores[0]));
     EXPECT_FALSE(w.Label2->isVisibleTo(&w));
     EXPECT_FALSE(w.Label3->isVisibleTo(&w));
@@ -72,8 +70,8 @@ TEST_F(MainWindowTest, KeysPlayAWholeDeal) {
     while (w.aLapot->isEnabled() && w.Game.Scores[0] < 15) {
         Key(Qt::Key_F3);
         if (w.aLapot->isEnabled()) {
-            ExpectHandShown(*this, w, 'b', w.Game.Hands[1], false);
-            ExpectHandShown(*this, w, 'c', w.Game.Hands[2], false);
+            ExpectHandShown(w, 'b', w.Game.Hands[1], false);
+            ExpectHandShown(w, 'c', w.Game.Hands[2], false);
         }
     }
     if (w.aMegall->isEnabled())
@@ -89,7 +87,7 @@ TEST_F(MainWindowTest, KeysPlayAWholeDeal) {
     EXPECT_TRUE(BoxesOf(BoxKind::Error).empty());
 
     for (int seat = 0; seat < 3; ++seat)
-        ExpectHandShown(*this, w, "abc"[seat], w.Game.Hands[seat], true);
+        ExpectHandShown(w, "abc"[seat], w.Game.Hands[seat], true);
     EXPECT_TRUE(w.Label2->isVisibleTo(&w));
     EXPECT_TRUE(w.Label3->isVisibleTo(&w));
     EXPECT_TRUE(w.aUj->isEnabled());
@@ -118,7 +116,7 @@ TEST_F(MainWindowTest, KeysPlayAWholeDeal) {
     Key(Qt::Key_F2);
     for (int seat = 0; seat < 3; ++seat) {
         EXPECT_EQ(names[seat]->palette().color(QPalette::WindowText), QColor(Qt::white));
-        ExpectHandShown(*this, w, "abc"[seat], w.Game.Hands[seat], seat == 0);
+        ExpectHandShown(w, "abc"[seat], w.Game.Hands[seat], seat == 0);
     }
 }
 
@@ -158,7 +156,7 @@ TEST_F(MainWindowTest, MissingBackPictureStopsTheNewDealWhereItFailed) {
         << errors.front().text.toStdString();
     // The cards were dealt and the human player's show; the state change never came.
     EXPECT_EQ(w.Game.Hands[1].size(), 2u);
-    ExpectHandShown(*this, w, 'a', w.Game.Hands[0], true);
+    ExpectHandShown(w, 'a', w.Game.Hands[0], true);
     EXPECT_TRUE(Place('b', 0)->isVisibleTo(&w));
     EXPECT_TRUE(Place('b', 0)->Picture().isNull());
     EXPECT_FALSE(Place('b', 1)->isVisibleTo(&w));
