@@ -23,7 +23,7 @@ void PreferX11OnWayland() {
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 256})
+    for (const int size : {16, 32, 48})
         icon.addPixmap(QPixmap::fromImage(AcornIcon(size)));
     return icon;
 }
@@ -31,7 +31,6 @@ QIcon ApplicationIcon() {
 } // namespace
 
 int main(int argc, char** argv) {
-    InitProgramDir();
     PreferX11OnWayland();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("huszonegy"));
@@ -39,6 +38,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ApplicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("huszonegy"));
     InstallHungarianTranslation();
+    // Without its own folder the game has neither pictures nor a settings file.
+    if (!RunGuarded(InitProgramDir))
+        return 1;
     RegisterWindowsFonts();
     InstallToolTipStyle();
 

@@ -39,8 +39,6 @@ public:
         state_ ^= state_ << 5;
         return state_;
     }
-    // Uniform in [0, 1).
-    double Unit() { return (Next() >> 8) / 16777216.0; }
 
 private:
     std::uint32_t state_;
