@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -76,6 +78,7 @@ TEST(Seged, BoxesGoThroughTheHookWithTheirCaptions) {
 
 struct GuardCase {
     const char* name;
+    friend void PrintTo(const GuardCase& c, std::ostream* os) { *os << c.name; }
     std::function<void(int&)> action;
     bool succeeds;
     std::optional<QString> shown; // the error box's text, if one shows
@@ -124,6 +127,7 @@ TEST(ErrorBox, AFailingErrorBoxDoesNotEscapeTheGuard) {
 // The real boxes, answered by pressing one of their buttons once they are up.
 struct RealBoxCase {
     const char* name;
+    friend void PrintTo(const RealBoxCase& c, std::ostream* os) { *os << c.name; }
     BoxKind kind;
     QMessageBox::StandardButton press;
     QMessageBox::Icon icon;

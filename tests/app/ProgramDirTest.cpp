@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 namespace {
 
 struct DirCase {
     const char* name;
+    friend void PrintTo(const DirCase& c, std::ostream* os) { *os << c.name; }
     const char* exePath;
     const char* lowered;
     const char* real;

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 
 namespace {
 
 struct LookupCase {
     const char* name;
+    friend void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
     QByteArray file;
     const char* section;
     const char* key;
@@ -75,6 +78,7 @@ TEST(ProfileText, CutNeverSplitsCharacter) {
 
 struct EditCase {
     const char* name;
+    friend void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
     QByteArray before;
     const char* section;
     const char* key;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <stdexcept>
 
 namespace {
@@ -66,6 +68,7 @@ TEST_F(SettingsFileTest, TwoSavesGiveIdenticalBytes) {
 
 struct NameCase {
     const char* name;
+    friend void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
     QByteArray stored; // UTF-8
     QString loaded;
 };
@@ -91,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct StoredValueCase {
     const char* name;
+    friend void PrintTo(const StoredValueCase& c, std::ostream* os) { *os << c.name; }
     QByteArray file;
     StoredSettings expected;
 };
@@ -137,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Values, StoredValueTest, testing::Values(
 
 struct LineEndingCase {
     const char* name;
+    friend void PrintTo(const LineEndingCase& c, std::ostream* os) { *os << c.name; }
     const char* lineBreak;
 };
 
@@ -233,6 +238,7 @@ TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndStopsAtFirstKey) {
 
 struct PermissionCase {
     const char* name;
+    friend void PrintTo(const PermissionCase& c, std::ostream* os) { *os << c.name; }
     mode_t folderMode;
     bool fileExists;
     mode_t fileMode;

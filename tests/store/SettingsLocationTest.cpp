@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <stdexcept>
 
 namespace {
@@ -103,6 +105,7 @@ TEST_F(SettingsLocationTest, NothingBesideProgramStartsWithDefaults) {
 
 struct ConfigHomeCase {
     const char* name;
+    friend void PrintTo(const ConfigHomeCase& c, std::ostream* os) { *os << c.name; }
     const char* xdgConfigHome; // nullptr: taken from the test's scratch folder
     const char* expectedUnderHome;
 };
