@@ -110,7 +110,10 @@ QImage ApplySeeThrough(const QImage& image) {
 }
 
 QPixmap LoadCardPicture(const QString& path, qreal devicePixelRatio) {
-    if (devicePixelRatio > 1.0) {
+    // The plain picture is read on every screen, so a broken one is reported the same way
+    // whatever the screen; the sharp one only ever stands in for a sound plain picture.
+    const QImage plain = LoadBitmapFile(path);
+    if (devicePixelRatio > 1.0 && !plain.isNull()) {
         try {
             QImage sharp = LoadBitmapFile(TwiceSizePath(path));
             if (!sharp.isNull()) {
@@ -119,8 +122,8 @@ QPixmap LoadCardPicture(const QString& path, qreal devicePixelRatio) {
                 return QPixmap::fromImage(sharp);
             }
         } catch (const std::runtime_error&) {
-            // The plain picture stands in, and its errors are the ones to report.
+            // Without a usable sharp picture the plain one is drawn, silently.
         }
     }
-    return QPixmap::fromImage(ApplySeeThrough(LoadBitmapFile(path)));
+    return QPixmap::fromImage(ApplySeeThrough(plain));
 }

@@ -14,7 +14,6 @@ QImage LoadBitmapFile(const QString& path);
 // Every pixel of the bottom-left pixel's colour becomes transparent.
 QImage ApplySeeThrough(const QImage& image);
 
-// A card picture ready to draw: on screens with a ratio above 1 the "@2x" file beside
-// `path` is used when it loads; otherwise, and on any trouble with it, `path` itself,
-// whose errors are the ones reported.
+// A card picture ready to draw from `path`, whose errors are the ones reported. On screens
+// with a ratio above 1 the "@2x" file beside it is drawn instead when it loads.
 QPixmap LoadCardPicture(const QString& path, qreal devicePixelRatio);
