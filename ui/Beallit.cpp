@@ -2,21 +2,14 @@
 
 #include "game/Results.h"
 #include "store/IntegerText.h"
+#include "ui/DialogFrame.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-Tfrm_Beallit::Tfrm_Beallit(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("Beállítások"));
-    setWindowModality(Qt::ApplicationModal);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
-    setFixedSize(257, 107);
+Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
+    SetUpDialogFrame(*this, QStringLiteral("Beállítások"), 257, 107);
 
     // Created in tab order, so the focus chain needs no further help.
     Label1 = new QLabel(QStringLiteral("Az én nevem"), this);

@@ -1,5 +1,6 @@
 #include "ui/Nevjegy.h"
 
+#include "ui/DialogFrame.h"
 #include "ui/Exe.h"
 #include "ui/art/Pictures.h"
 
@@ -70,15 +71,8 @@ void TBevelPanel::paintEvent(QPaintEvent* event) {
                    0);
 }
 
-Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("Névjegy"));
-    setWindowModality(Qt::ApplicationModal);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
-    setFixedSize(319, 343);
+Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
+    SetUpDialogFrame(*this, QStringLiteral("Névjegy"), 319, 343);
 
     Panel1 = new TBevelPanel(TBevelPanel::Bevel::Lowered, TBevelPanel::Bevel::Raised, this);
     Panel1->setGeometry(8, 8, 305, 293);
