@@ -36,7 +36,9 @@ void DrawGuilloche(QPainter& painter) {
     painter.fillRect(Panel, Plate);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Engraving, 0.55));
-    for (qreal y = Panel.top(); y < Panel.bottom() + 4; y += 3.0) {
+    // Only the upper half is engraved: the mirror makes the lower one, and this is drawn
+    // at every start.
+    for (qreal y = Panel.top(); y < CardHeight / 2.0 + 4; y += 3.0) {
         painter.drawPath(Wave(y, 1.6, 12, 0));
         painter.drawPath(Wave(y + 1.5, 1.6, 12, std::numbers::pi));
     }
