@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -16,17 +14,11 @@ QString SettingsFileIn(const QString& folder) {
     return folder + QStringLiteral("/tavrik.ini");
 }
 
-// Whether the game may keep its file here: a folder it can add files to, and the file
-// itself writable when it is already there.
-bool CanKeepFileIn(const QString& folder, const QString& file) {
-    const QByteArray folderName = QFile::encodeName(folder);
-    if (::access(folderName.constData(), W_OK | X_OK) != 0)
-        return false;
-    const QByteArray fileName = QFile::encodeName(file);
-    struct stat status {};
-    if (::lstat(fileName.constData(), &status) != 0)
-        return errno == ENOENT;
-    return ::access(fileName.constData(), W_OK) == 0;
+// Whether the game may keep its file in this folder. Only the folder decides: a read-only
+// file in a writable folder stays where the player put it and refuses the save openly,
+// rather than the results moving somewhere else without a word.
+bool CanKeepFileIn(const QString& folder) {
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
 // $XDG_CONFIG_HOME/huszonegy, or ~/.config/huszonegy; a relative XDG_CONFIG_HOME is
@@ -44,7 +36,7 @@ QString SettingsFilePath(const QString& programDir) {
     const QString besideProgram = SettingsFileIn(programDir);
     // A program in the root folder has an empty folder name, "/" being its trailing slash.
     const QString folderToCheck = programDir.isEmpty() ? QStringLiteral("/") : programDir;
-    if (CanKeepFileIn(folderToCheck, besideProgram))
+    if (CanKeepFileIn(folderToCheck))
         return besideProgram;
 
     const QString folder = UserSettingsFolder();

@@ -77,12 +77,22 @@ TEST_F(SettingsLocationTest, ReadOnlyProgramFolderSeedsPerUserCopy) {
     EXPECT_EQ(ReadBytes(BesideProgram()), stored);
 }
 
-TEST_F(SettingsLocationTest, ReadOnlyFileBesideProgramMovesToPerUserCopy) {
-    WriteBytes(BesideProgram(), "[Game]\nName=Old\n");
+TEST_F(SettingsLocationTest, ReadOnlyFileInWritableFolderStaysAndRefusesTheSave) {
+    const QByteArray stored = "[Game]\nName=Old\n";
+    WriteBytes(BesideProgram(), stored);
     SetMode(BesideProgram(), 0444);
     EXPECT_TRUE(ChosenPathSatisfies([&](const QString& path) {
-        return path == PerUser() && LoadSettings(path).Results.Name == QStringLiteral("Old");
+        if (path != BesideProgram())
+            return false;
+        try {
+            SaveSettings(path, StoredSettings{});
+            return false;
+        } catch (const std::runtime_error& error) {
+            return error.what() == "Unable to write to " + path.toStdString();
+        }
     }));
+    EXPECT_EQ(ReadBytes(BesideProgram()), stored);
+    EXPECT_FALSE(QFileInfo::exists(PerUser()));
 }
 
 TEST_F(SettingsLocationTest, ExistingPerUserCopyIsNotSeededAgain) {
