@@ -1,5 +1,6 @@
 #include "ui/Beallit.h"
 
+#include "app/ErrorBox.h"
 #include "game/Results.h"
 #include "store/IntegerText.h"
 #include "ui/DialogFrame.h"
@@ -40,8 +41,10 @@ Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
 void Tfrm_Beallit::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The usual first wish is a new name, so typing replaces the old one outright.
-    Edit1->setFocus(Qt::OtherFocusReason);
-    Edit1->selectAll();
+    RunGuarded([this] {
+        Edit1->setFocus(Qt::OtherFocusReason);
+        Edit1->selectAll();
+    });
 }
 
 void ShowSettingsDialog() {

@@ -1,5 +1,7 @@
 #include "ui/CardPlace.h"
 
+#include "app/ErrorBox.h"
+
 #include <QPainter>
 
 CardPlace::CardPlace(QWidget* parent) : QWidget(parent) {
@@ -17,7 +19,9 @@ void CardPlace::SetPicture(const QPixmap& picture, const QString& file) {
 void CardPlace::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
-    QPainter painter(this);
-    // The widget's own rectangle clips a larger picture to the place.
-    painter.drawPixmap(0, 0, picture_);
+    RunGuarded([this] {
+        QPainter painter(this);
+        // The widget's own rectangle clips a larger picture to the place.
+        painter.drawPixmap(0, 0, picture_);
+    });
 }

@@ -18,9 +18,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <QWindow>
 
 #include <cmath>
 
@@ -46,7 +48,7 @@ Tfrm_Main::Tfrm_Main(ClockSource clock, QWidget* parent)
     CreateControls();
     Exe = new TExe(this);
     Exe->Command = HomepageAddress();
-    new SessionEnd([this] { EndSession(); }, this);
+    sessionEnd_ = new SessionEnd([this] { EndSession(); }, this);
     RunGuarded([this] { FormCreate(); });
 }
 
@@ -125,7 +127,8 @@ QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, 
     button->setAccessibleName(action->statusTip());
     // A disabled button lets a press through to the background, which starts a drag.
     const auto followAction = [button, action] {
-        button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled());
+        RunGuarded(
+            [&] { button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled()); });
     };
     followAction();
     connect(action, &QAction::changed, button, followAction);
@@ -256,6 +259,12 @@ void Tfrm_Main::closeEvent(QCloseEvent* event) {
 }
 
 void Tfrm_Main::FormClose(QCloseEvent* event) {
+    // The session is ending: the save is quiet and the window goes whatever happens.
+    if (sessionEnd_->Ending()) {
+        EndSession();
+        event->accept();
+        return;
+    }
     // A file that cannot be written keeps the window open, so the player can try again.
     if (RunGuarded([this] { SaveSettingsNow(); }))
         event->accept();
@@ -330,6 +339,12 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
 void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
+    // Wayland lets no program place its own window: there the compositor does the moving.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        if (QWindow* handle = windowHandle())
+            handle->startSystemMove();
+        return;
+    }
     Dragging = true;
     DragStartCursor = QCursor::pos();
     DragStartLeft = x();

@@ -16,6 +16,7 @@ class QLabel;
 class QToolButton;
 class TExe;
 class ButtonTips;
+class SessionEnd;
 
 class Tfrm_Main : public QWidget, public Table {
     Q_OBJECT
@@ -109,5 +110,5 @@ private:
 
     QString settingsPath_;
     ButtonTips* tips_ = nullptr;
-    bool savedAtEnd_ = false;
+    SessionEnd* sessionEnd_ = nullptr;
 };

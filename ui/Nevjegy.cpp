@@ -1,5 +1,7 @@
 #include "ui/Nevjegy.h"
 
+#include "app/ErrorBox.h"
+
 #include "ui/DialogFrame.h"
 #include "ui/Exe.h"
 #include "ui/art/Pictures.h"
@@ -64,11 +66,13 @@ TBevelPanel::TBevelPanel(Bevel outer, Bevel inner, QWidget* parent)
 
 void TBevelPanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    QPainter painter(this);
-    const QRect outer = rect();
-    qDrawShadeRect(&painter, outer, palette(), outer_ == Bevel::Lowered, 1, 0);
-    qDrawShadeRect(&painter, outer.adjusted(1, 1, -1, -1), palette(), inner_ == Bevel::Lowered, 1,
-                   0);
+    RunGuarded([this] {
+        QPainter painter(this);
+        const QRect outer = rect();
+        qDrawShadeRect(&painter, outer, palette(), outer_ == Bevel::Lowered, 1, 0);
+        qDrawShadeRect(&painter, outer.adjusted(1, 1, -1, -1), palette(), inner_ == Bevel::Lowered,
+                       1, 0);
+    });
 }
 
 Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
@@ -126,11 +130,12 @@ void Tfrm_Nevjegy::FormCreate() {
 }
 
 void Tfrm_Nevjegy::keyPressEvent(QKeyEvent* event) {
+    // The box has no cancel button, so Esc closes nothing.
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    RunGuarded([&] { QDialog::keyPressEvent(event); });
 }
 
 void ShowAboutDialog() {

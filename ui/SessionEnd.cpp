@@ -43,11 +43,14 @@ SessionEnd::SessionEnd(std::function<void()> onEnd, QObject* parent)
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this,
                 [this](QSessionManager&) { RunGuarded(onEnd_); });
+        // The session manager ends the program with a quit, which closes every window.
+        app->installEventFilter(this);
     }
     if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
         return; // without the pipe the signals keep their default meaning
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, [this] { ReadSignals(); });
+    connect(notifier_, &QSocketNotifier::activated, this,
+            [this] { RunGuarded([this] { ReadSignals(); }); });
     previousPipe_ = signalPipeWriteEnd;
     signalPipeWriteEnd = pipe_[1];
     SetHandler(SIGTERM, OnTerminationSignal);
@@ -67,18 +70,32 @@ SessionEnd::~SessionEnd() {
     ::close(pipe_[1]);
 }
 
+bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit)
+        ending_ = true;
+    return QObject::eventFilter(watched, event);
+}
+
 void SessionEnd::ReadSignals() {
     char bytes[16];
     bool any = false;
     while (::read(pipe_[0], bytes, sizeof bytes) > 0)
         any = true;
-    if (!any)
+    if (!any || ending_)
         return;
-    RunGuarded(onEnd_);
-    // Leaves every running event loop, modal ones too, without closing the windows: the
-    // close would save again and could show a box nobody is left to answer. With no loop
-    // running there is nothing to leave, and asking anyway would make every later loop
-    // return at once.
-    if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::exit(0);
+    ending_ = true;
+    // With no loop running there is nothing to leave, and asking anyway would make every
+    // later loop return at once.
+    if (QThread::currentThread()->loopLevel() == 0) {
+        RunGuarded(onEnd_);
+        return;
+    }
+    // Every running loop, modal ones too, is left without closing a window: a close would
+    // ask what nobody is left to answer. An action a box interrupted then finishes its
+    // bookkeeping (a settlement counts the win once its box is gone), and the save comes
+    // as the last loop returns, so it never keeps half a deal.
+    connect(
+        QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+        [this] { RunGuarded(onEnd_); }, Qt::SingleShotConnection);
+    QCoreApplication::exit(0);
 }

@@ -16,10 +16,18 @@ public:
     SessionEnd(std::function<void()> onEnd, QObject* parent);
     ~SessionEnd() override;
 
+    // True once the program is being ended rather than closed by the player: the session
+    // manager's quit or a signal. A close then must save quietly and never refuse.
+    bool Ending() const { return ending_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ReadSignals();
 
     std::function<void()> onEnd_;
+    bool ending_ = false;
     int pipe_[2] = {-1, -1};
     QSocketNotifier* notifier_ = nullptr;
     int previousPipe_ = -1;

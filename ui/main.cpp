@@ -34,7 +34,9 @@ int main(int argc, char** argv) {
     PreferX11OnWayland();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("huszonegy"));
-    QApplication::setApplicationDisplayName(ApplicationTitle);
+    // No application display name: on X11 Qt appends it to every caption, and the dialogs
+    // and boxes carry their own ("Beállítások", "Üzenet"). The table's title is the
+    // application title, which is what the taskbar shows.
     QApplication::setWindowIcon(ApplicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("huszonegy"));
     InstallHungarianTranslation();

@@ -70,7 +70,7 @@ struct DealSnapshot {
                 window.aLapot->isEnabled(),
                 window.aMegall->isEnabled(),
                 window.j0->text(),
-                window.t0->text()};
+                window.Label1->text()};
     }
     bool operator==(const DealSnapshot&) const = default;
 };

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDialog>
+#include <QEventLoop>
 #include <QTimer>
 #include <QWindow>
 
@@ -196,6 +197,40 @@ TEST_F(MainWindowTest, AFailedSaveAtTheEndShowsNoBox) {
     std::raise(SIGTERM);
     DeliverPendingSignals();
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowTest, ASignalWhileTheWinnerBoxIsUpSavesTheWholeSettlement) {
+    Tfrm_Main& w = Open();
+    // The box stands in for a real one: a loop of its own, during which the signal comes.
+    SetMessageBoxHook([](const BoxRequest&) {
+        QEventLoop box;
+        QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+        box.exec();
+        return true;
+    });
+    QTimer::singleShot(0, &w, [&w] {
+        w.aUj->trigger();
+        w.aMegall->trigger();
+    });
+    QApplication::exec();
+    const StoredSettings saved = LoadSettings(SettingsFile());
+    // The money moved before the box and the win is counted after it: both are kept.
+    EXPECT_EQ(saved.Results.Win1 + saved.Results.Win2 + saved.Results.Win3, 1);
+    EXPECT_EQ(saved.Results, Results);
+}
+
+TEST_F(MainWindowTest, TheSessionsQuitClosesQuietlyEvenWhenTheSaveFails) {
+    ASSERT_TRUE(QDir().mkdir(SettingsFile()));
+    Tfrm_Main& w = Open();
+    w.show();
+    // Sent from inside the application's loop, as the session manager's quit arrives.
+    QTimer::singleShot(0, [] {
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    });
+    QApplication::exec();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(w.isVisible());
 }
 
 } // namespace
