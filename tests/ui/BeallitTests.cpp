@@ -5,6 +5,7 @@
 #include "game/Results.h"
 #include "ui/Beallit.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -25,6 +26,24 @@ protected:
 private:
     TBeall saved_;
 };
+
+TEST(SettingsDialogLayout, ControlsSitAtTheirPlacesInTahoma) {
+    Tfrm_Beallit dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Beállítások"));
+    EXPECT_EQ(dialog.size(), QSize(257, 107));
+    EXPECT_EQ(dialog.font().pixelSize(), 11);
+    EXPECT_EQ(dialog.Label1->pos(), QPoint(12, 12));
+    EXPECT_EQ(dialog.Label1->text(), QStringLiteral("Az én nevem"));
+    EXPECT_EQ(dialog.Label2->pos(), QPoint(12, 56));
+    EXPECT_EQ(dialog.Label2->text(), QStringLiteral("Tét"));
+    EXPECT_EQ(dialog.Edit1->geometry(), QRect(12, 28, 125, 21));
+    EXPECT_EQ(dialog.Edit2->geometry(), QRect(12, 72, 125, 21));
+    EXPECT_EQ(dialog.Button1->geometry(), QRect(168, 32, 75, 25));
+    EXPECT_EQ(dialog.Button1->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(dialog.Button1->isDefault());
+    EXPECT_EQ(dialog.Button2->geometry(), QRect(168, 64, 75, 25));
+    EXPECT_EQ(dialog.Button2->text(), QStringLiteral("Mégsem"));
+}
 
 struct Typed {
     const char* name;

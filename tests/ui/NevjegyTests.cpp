@@ -23,6 +23,39 @@ TEST(AboutBox, NamesTheGameAndItsVersionAndShowsTheIconInItsPanel) {
     EXPECT_TRUE(box.Panel2->rect().contains(box.Image1->geometry()));
 }
 
+TEST(AboutBox, ControlsSitAtTheirPlacesInTahoma) {
+    Tfrm_Nevjegy box;
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Névjegy"));
+    EXPECT_EQ(box.size(), QSize(319, 343));
+    EXPECT_EQ(box.font().pixelSize(), 11);
+    const struct {
+        QWidget* control;
+        QWidget* parent;
+        QRect geometry;
+    } placed[] = {
+        {box.Panel1, &box, {8, 8, 305, 293}},
+        {box.Panel2, box.Panel1, {10, 10, 69, 63}},
+        {box.ProductName, box.Panel1, {148, 16, 145, 37}},
+        {box.Label3, box.Panel1, {8, 92, 285, 15}},
+        {box.Comments, box.Panel1, {8, 116, 285, 65}},
+        {box.Label2, box.Panel1, {8, 188, 285, 15}},
+        {box.Label1, box.Panel1, {8, 208, 285, 81}},
+        {box.OKButton, &box, {127, 312, 75, 25}},
+    };
+    for (const auto& p : placed) {
+        SCOPED_TRACE(p.control->objectName().toStdString() + " " +
+                     p.control->metaObject()->className());
+        EXPECT_EQ(p.control->parentWidget(), p.parent);
+        EXPECT_EQ(p.control->geometry(), p.geometry);
+    }
+    EXPECT_EQ(box.Label3->text(), QStringLiteral("21 kártyajáték"));
+    EXPECT_EQ(box.Label2->text(), QStringLiteral("Elérhetőség"));
+    EXPECT_EQ(box.ProductName->font().family(), QStringLiteral("Arial"));
+    EXPECT_TRUE(box.ProductName->font().bold());
+    EXPECT_EQ(box.ProductName->font().pixelSize(), 15);
+    EXPECT_TRUE(box.OKButton->isDefault());
+}
+
 enum class Close { OkClick, EnterKey, SpaceOnOk, CloseBox };
 
 class AboutBoxClosedBy : public ::testing::TestWithParam<Close> {};
