@@ -92,14 +92,6 @@ void Tfrm_Main::CreateActions() {
                          &Tfrm_Main::aHonlapExecute);
     aLapot->setEnabled(false);
     aMegall->setEnabled(false);
-
-    const qreal ratio = devicePixelRatioF();
-    const std::pair<QAction*, ButtonPicture> pictures[] = {
-        {aBezar, ButtonPicture::Close},      {aTalcara, ButtonPicture::Minimise},
-        {aBeallit, ButtonPicture::Settings}, {aNevjegy, ButtonPicture::About},
-        {aHonlap, ButtonPicture::Homepage},  {aEredmenyTorol, ButtonPicture::ResetResults}};
-    for (const auto& [action, picture] : pictures)
-        action->setIcon(QIcon(ButtonPicturePixmap(picture, ratio)));
 }
 
 QLabel* Tfrm_Main::MakeLabel(const char* name, int left, int top, const QString& text,
@@ -136,22 +128,16 @@ QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, 
 }
 
 void Tfrm_Main::CreateControls() {
-    const qreal ratio = devicePixelRatioF();
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(0, 0, ClientWidth, ClientHeight);
-    Image2->setPixmap(BackgroundPicture(ratio));
     Image2->setAccessibleName(QStringLiteral("Kártyaasztal"));
     Image2->installEventFilter(this);
 
     Image1 = new CardPlace(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(12, 12);
-    const int scale = PictureScale(ratio);
-    QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackImage(scale)));
-    back.setDevicePixelRatio(scale);
-    Image1->SetPicture(back);
     Image1->setAccessibleName(QStringLiteral("Pakli"));
 
     for (const char letter : {'b', 'c', 'a'}) {
@@ -204,7 +190,6 @@ void Tfrm_Main::CreateControls() {
 
     for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setFont(ButtonFont(ratio));
         QPalette palette = button->palette();
         // Only the live groups: a disabled button keeps the style's grey.
         palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
@@ -219,18 +204,52 @@ void Tfrm_Main::CreateControls() {
         tips_->ShowTips(button);
     }
 
-    const QPixmap debtMark = DebtMarkPicture(ratio);
     const auto makeMark = [&](const char* name, int left, int top) {
         auto* mark = new QLabel(this);
         mark->setObjectName(QString::fromLatin1(name));
         mark->setGeometry(left, top, 64, 64);
-        mark->setPixmap(debtMark);
         mark->hide();
         return mark;
     };
     t1 = makeMark("t1", 160, 144);
     t2 = makeMark("t2", 416, 284);
     t0 = makeMark("t0", 160, 424);
+    DrawWindowPictures();
+}
+
+void Tfrm_Main::DrawWindowPictures() {
+    const qreal ratio = devicePixelRatioF();
+    Image2->setPixmap(BackgroundPicture(ratio));
+    const int scale = PictureScale(ratio);
+    QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackImage(scale)));
+    back.setDevicePixelRatio(scale);
+    Image1->SetPicture(back);
+    const QPixmap debtMark = DebtMarkPicture(ratio);
+    for (QLabel* mark : {t0, t1, t2})
+        mark->setPixmap(debtMark);
+    const std::pair<QAction*, ButtonPicture> pictures[] = {
+        {aBezar, ButtonPicture::Close},      {aTalcara, ButtonPicture::Minimise},
+        {aBeallit, ButtonPicture::Settings}, {aNevjegy, ButtonPicture::About},
+        {aHonlap, ButtonPicture::Homepage},  {aEredmenyTorol, ButtonPicture::ResetResults}};
+    for (const auto& [action, picture] : pictures)
+        action->setIcon(QIcon(ButtonPicturePixmap(picture, ratio)));
+    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5})
+        button->setFont(ButtonFont(ratio));
+}
+
+void Tfrm_Main::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (watchingScreen_ || !windowHandle())
+        return;
+    watchingScreen_ = true;
+    // Moved to a screen of another resolution, the table is drawn anew for it; the cards
+    // are read again as at any other change of the table.
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+        RunGuarded([this] {
+            DrawWindowPictures();
+            ShowCards();
+        });
+    });
 }
 
 void Tfrm_Main::FormCreate() {

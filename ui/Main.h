@@ -86,10 +86,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
+    // Everything the window draws itself, at the screen's current resolution.
+    void DrawWindowPictures();
     void CreateActions();
     QLabel* MakeLabel(const char* name, int left, int top, const QString& text, int pixelSize,
                       bool bold);
@@ -111,4 +114,5 @@ private:
     QString settingsPath_;
     ButtonTips* tips_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;
+    bool watchingScreen_ = false;
 };

@@ -152,14 +152,39 @@ TEST_F(MainWindowTest, MissingBackPictureStopsTheNewDealWhereItFailed) {
 
     const auto errors = BoxesOf(BoxKind::Error);
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_TRUE(errors.front().text.contains(QStringLiteral("h.bmp")))
-        << errors.front().text.toStdString();
+    EXPECT_EQ(errors.front().text, QStringLiteral("Cannot open file \"%1/h.bmp\". No such file or "
+                                                  "directory.")
+                                       .arg(ImagesPath()));
     // The cards were dealt and the human player's show; the state change never came.
     EXPECT_EQ(w.Game.Hands[1].size(), 2u);
     ExpectHandShown(w, 'a', w.Game.Hands[0], true);
     EXPECT_TRUE(Place('b', 0)->isVisibleTo(&w));
     EXPECT_TRUE(Place('b', 0)->Picture().isNull());
     EXPECT_FALSE(Place('b', 1)->isVisibleTo(&w));
+    EXPECT_TRUE(w.aUj->isEnabled());
+    EXPECT_FALSE(w.aLapot->isEnabled());
+    EXPECT_FALSE(w.aMegall->isEnabled());
+}
+
+TEST_F(MainWindowTest, MissingBackPictureAfterAFinishedDealLeavesTheLastResultUp) {
+    Tfrm_Main& w = OpenShown();
+    Key(Qt::Key_F2);
+    Key(Qt::Key_F4);
+    const QLabel* names[] = {w.j0, w.j1, w.j2};
+    int winner = -1;
+    for (int seat = 0; seat < 3; ++seat)
+        if (names[seat]->palette().color(QPalette::WindowText) == QColor(255, 255, 0))
+            winner = seat;
+    ASSERT_NE(winner, -1);
+
+    ASSERT_TRUE(QFile::remove(ImagesPath() + QStringLiteral("/h.bmp")));
+    Key(Qt::Key_F2);
+    // The new deal stopped at its first back picture: the totals and the winner's colour
+    // of the last deal are still up, and the new deal cannot be played.
+    EXPECT_EQ(BoxesOf(BoxKind::Error).size(), 1u);
+    EXPECT_TRUE(w.Label2->isVisibleTo(&w));
+    EXPECT_TRUE(w.Label3->isVisibleTo(&w));
+    EXPECT_EQ(names[winner]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
     EXPECT_TRUE(w.aUj->isEnabled());
     EXPECT_FALSE(w.aLapot->isEnabled());
     EXPECT_FALSE(w.aMegall->isEnabled());
