@@ -14,11 +14,12 @@ constexpr int Size = 64;
 // caller turns it onto the diagonal.
 QPainterPath ClubPath() {
     QPainterPath club;
+    // A long taper into a thick head, so it reads as a club rather than a bone or a leg.
     club.moveTo(12, -3.2);
-    club.cubicTo(26, -4.5, 34, -7, 42, -11);
-    club.cubicTo(52, -15.5, 64, -10, 64, 0);
-    club.cubicTo(64, 10, 52, 15.5, 42, 11);
-    club.cubicTo(34, 7, 26, 4.5, 12, 3.2);
+    club.cubicTo(24, -3.6, 34, -6.5, 47, -9.5);
+    club.cubicTo(58, -12, 65, -8.5, 65, 0);
+    club.cubicTo(65, 8.5, 58, 12, 47, 9.5);
+    club.cubicTo(34, 6.5, 24, 3.6, 12, 3.2);
     club.closeSubpath();
     return club;
 }
@@ -54,8 +55,8 @@ QPixmap DebtMarkPicture(qreal devicePixelRatio) {
         painter.drawLine(QPointF(24, -1.5), QPointF(44, -5));
         painter.drawLine(QPointF(30, 1.8), QPointF(56, 4));
         painter.setBrush(QColor(0x80, 0x60, 0x40));
-        painter.drawEllipse(QPointF(50, -6), 2.0, 1.2);
-        painter.drawEllipse(QPointF(56, 6), 1.4, 1.0);
+        painter.drawEllipse(QPointF(52, -5), 2.0, 1.2);
+        painter.drawEllipse(QPointF(58, 5), 1.4, 1.0);
 
         // The dark red grip wound round the handle.
         painter.setPen(outline);
