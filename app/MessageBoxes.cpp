@@ -42,6 +42,8 @@ bool ShowBox(const BoxRequest& request) {
         icon = QMessageBox::Critical;
     }
     QMessageBox box(icon, request.caption, request.text, buttons, request.owner);
+    // Texts carry file paths and names: shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     // Every window of the program waits for the answer, not only the owner.
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == (request.kind == BoxKind::Question ? QMessageBox::Yes : QMessageBox::Ok);
