@@ -17,18 +17,7 @@ for needed in "$BUILD/huszonegy" "$BUILD/startup_bare_window" "$BUILD/startup_ma
 done
 [ -d "$BUILD/Images" ] || { echo "missing $BUILD/Images: build the target card_images" >&2; exit 2; }
 
-SCRATCH=$(mktemp -d) || exit 2
-RUNNING=
-cleanup() {
-    [ -z "$RUNNING" ] || kill -KILL "$RUNNING" 2>/dev/null
-    stop_private_x
-    rm -rf "$SCRATCH"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
-
-mkdir -p "$SCRATCH/game" "$SCRATCH/home" && mkdir -m 700 "$SCRATCH/runtime" "$SCRATCH/config"
-cp "$BUILD/huszonegy" "$SCRATCH/game/" && cp -R "$BUILD/Images" "$SCRATCH/game/" || exit 2
+scratch_game "$BUILD" || exit 2
 start_private_x "$SCRATCH" 1024x768x24 || { echo "Xvfb did not start" >&2; exit 2; }
 
 # measure NAME PROGRAM: one start, appended to the samples as "NAME ms rss_kib pss_kib".

@@ -16,24 +16,13 @@ if [ $# -gt 0 ]; then
     shift
 fi
 
-SCRATCH=$(mktemp -d) || exit 2
-GAME_PID=
-cleanup() {
-    [ -z "$GAME_PID" ] || kill -KILL "$GAME_PID" 2>/dev/null
-    stop_private_x
-    rm -rf "$SCRATCH"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
-
-mkdir -p "$SCRATCH/game" "$SCRATCH/home" && mkdir -m 700 "$SCRATCH/runtime"
-cp "$BUILD/huszonegy" "$SCRATCH/game/" && cp -R "$BUILD/Images" "$SCRATCH/game/" || exit 2
+scratch_game "$BUILD" || exit 2
 start_private_x "$SCRATCH" 1600x1200x24 || { echo "Xvfb did not start" >&2; exit 2; }
 env -u WAYLAND_DISPLAY -u QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORM=xcb \
-    QT_SCALE_FACTOR="$SCALE" HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" XDG_CONFIG_HOME="$SCRATCH/home" \
+    QT_SCALE_FACTOR="$SCALE" HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" XDG_CONFIG_HOME="$SCRATCH/config" \
     "$SCRATCH/game/huszonegy" >"$SCRATCH/game.log" 2>&1 &
-GAME_PID=$!
-window=$(wait_for_window "$GAME_PID" 60) || { echo "no window:" >&2; cat "$SCRATCH/game.log" >&2; exit 1; }
+RUNNING=$!
+window=$(wait_for_window "$RUNNING" 60) || { echo "no window:" >&2; cat "$SCRATCH/game.log" >&2; exit 1; }
 xdotool windowfocus --sync "$window" 2>/dev/null
 for key in "$@"; do
     xdotool key --window "$window" "$key"

@@ -1,5 +1,6 @@
-# A private X server and a wait for a program's first window, shared by the packaging
-# checks, the start-up benchmark and the screenshot script. Source it from sh.
+# A private X server, a scratch copy of the game and a wait for a program's first window,
+# shared by the packaging checks, the start-up benchmark and the screenshot script.
+# Source it from sh.
 
 # start_private_x SCRATCH GEOMETRY
 # Starts Xvfb without TCP on a free display number drawn at random from a high range (where
@@ -31,6 +32,21 @@ start_private_x() {
         stop_private_x
     done
     return 1
+}
+
+# scratch_game BUILD_DIR
+# Makes SCRATCH, a folder with a copy of the built game (game/huszonegy beside its Images/)
+# and empty home/, config/ and runtime/ folders, so a run reads no settings file and leaves
+# none behind. On exit the process whose id is in RUNNING is killed, the private X server
+# stopped and the folder removed.
+scratch_game() {
+    SCRATCH=$(mktemp -d) || return 1
+    RUNNING=
+    trap '[ -z "$RUNNING" ] || kill -KILL "$RUNNING" 2>/dev/null; stop_private_x; rm -rf "$SCRATCH"' EXIT
+    trap 'exit 130' INT TERM HUP
+    mkdir -p "$SCRATCH/game" "$SCRATCH/home" &&
+        mkdir -m 700 "$SCRATCH/runtime" "$SCRATCH/config" &&
+        cp "$1/huszonegy" "$SCRATCH/game/" && cp -R "$1/Images" "$SCRATCH/game/"
 }
 
 # process_alive PID: true while the process runs (an unreaped zombie counts as ended).

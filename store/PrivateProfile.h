@@ -5,15 +5,18 @@
 
 #include <QString>
 
+#include <vector>
+
 // At most this many characters of a value come back, as from a 2048-byte buffer.
 inline constexpr int ProfileValueLimit = 2047;
 
-// The value of `key` in `section` of `path`, or `fallback` when the file, the section or
-// the key is absent. Never fails.
-QString ReadProfileString(const QString& path, const QString& section, const QString& key,
-                          const QString& fallback);
+struct ProfileEntry {
+    QString section;
+    QString key;
+    QString value;
+};
 
-// Sets `key` in `section`, creating the file and the section when missing. The file is
-// replaced atomically. Returns false when the file cannot be written.
-bool WriteProfileString(const QString& path, const QString& section, const QString& key,
-                        const QString& value);
+// Sets each entry in turn, creating the file and the sections when missing, then replaces
+// the file once, atomically: all the entries reach the disk or none do. Returns false when
+// the file cannot be written.
+bool WriteProfileStrings(const QString& path, const std::vector<ProfileEntry>& entries);

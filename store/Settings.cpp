@@ -1,10 +1,9 @@
 #include "store/Settings.h"
 
+#include "store/AtomicFile.h"
 #include "store/IntegerText.h"
 #include "store/PrivateProfile.h"
 #include "store/ProfileText.h"
-
-#include <QFile>
 
 #include <array>
 #include <stdexcept>
@@ -46,9 +45,8 @@ std::int32_t ReadInteger(const ProfileText& text, const IntegerKey& key, std::in
 } // namespace
 
 StoredSettings LoadSettings(const QString& path) {
-    QFile file(path);
-    // The file is read once for all ten keys; a file that cannot be opened reads as empty.
-    const ProfileText text(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    // The file is read once for all ten keys; a file that cannot be read reads as empty.
+    const ProfileText text(ReadWholeFile(path).value_or(QByteArray()));
 
     StoredSettings settings; // starts as the defaults
     for (const IntegerKey& key : IntegerKeys(settings))
@@ -59,11 +57,13 @@ StoredSettings LoadSettings(const QString& path) {
 
 void SaveSettings(const QString& path, const StoredSettings& settings) {
     StoredSettings values = settings;
-    const auto write = [&path](QStringView section, QStringView key, const QString& value) {
-        if (!WriteProfileString(path, section.toString(), key.toString(), value))
-            throw std::runtime_error("Unable to write to " + path.toStdString());
-    };
+    std::vector<ProfileEntry> entries;
     for (const IntegerKey& key : IntegerKeys(values))
-        write(key.section, key.key, QString::number(*key.field));
-    write(NameSection, NameKey, values.Results.Name);
+        entries.push_back(
+            {key.section.toString(), key.key.toString(), QString::number(*key.field)});
+    entries.push_back({NameSection.toString(), NameKey.toString(), values.Results.Name});
+    // One read and one atomic replacement for all ten keys: a failed save leaves the whole
+    // old file, never a file with only some of the keys new.
+    if (!WriteProfileStrings(path, entries))
+        throw std::runtime_error("Unable to write to " + path.toStdString());
 }

@@ -2,6 +2,8 @@
 // The one picture loader for card places and the deck: Windows bitmaps read from disk
 // with the game's exact failure messages, drawn with the see-through rule.
 
+#include "ui/art/SeeThrough.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -10,9 +12,6 @@
 // std::runtime_error with the message the player sees ("Cannot open file ...",
 // "Stream read error", "Bitmap image is not valid").
 QImage LoadBitmapFile(const QString& path);
-
-// Every pixel of the bottom-left pixel's colour becomes transparent.
-QImage ApplySeeThrough(const QImage& image);
 
 // A card picture ready to draw from `path`, whose errors are the ones reported. On screens
 // with a ratio above 1 the "@2x" file beside it is drawn instead when it loads.

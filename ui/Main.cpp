@@ -141,10 +141,10 @@ void Tfrm_Main::CreateControls() {
     Image1->setAccessibleName(QStringLiteral("Pakli"));
 
     for (const char letter : {'b', 'c', 'a'}) {
-        for (int i = 0; i < FixedPlaces; ++i) {
+        for (int i = 0; i < PlacesPerSeat; ++i) {
             auto* place = new CardPlace(this);
             place->setObjectName(QString(QChar(letter)) + QString::number(i));
-            place->move(CardPlacePosition(letter, i, FixedPlaces));
+            place->move(CardPlacePosition(letter, i, PlacesPerSeat));
             place->hide();
         }
     }

@@ -23,7 +23,6 @@ class Tfrm_Main : public QWidget, public Table {
 public:
     static constexpr int ClientWidth = 512;
     static constexpr int ClientHeight = 516;
-    static constexpr int FixedPlaces = 6; // card places per seat laid out on the table
 
     // `clock` seeds the shuffles; tests pass a fixed one.
     explicit Tfrm_Main(ClockSource clock = SteadyClockLow32, QWidget* parent = nullptr);

@@ -77,7 +77,7 @@ CardPlace* Tfrm_Main::CardPlaceAt(char letter, int index) {
     const QString name = PlaceName(letter, index);
     if (auto* place = findChild<CardPlace*>(name, Qt::FindDirectChildrenOnly))
         return place;
-    if (index < FixedPlaces || index >= TDeck::Size ||
+    if (index < PlacesPerSeat || index >= TDeck::Size ||
         (letter != 'a' && letter != 'b' && letter != 'c'))
         throw std::runtime_error("There is no card place " + name.toStdString());
     // A long hand goes on in places of its own, each over the one before it and under the
@@ -92,7 +92,7 @@ CardPlace* Tfrm_Main::CardPlaceAt(char letter, int index) {
 void Tfrm_Main::HideCardPlace(char letter, int index) {
     CardPlaceAt(letter, index)->hide();
     // Places past the sixth only continue this seat's fan: they go with it.
-    for (int i = FixedPlaces;; ++i) {
+    for (int i = PlacesPerSeat;; ++i) {
         auto* extra = findChild<CardPlace*>(PlaceName(letter, i), Qt::FindDirectChildrenOnly);
         if (!extra)
             break;

@@ -22,15 +22,13 @@ Fan SeatFan(char letter) {
     }
 }
 
-constexpr int FixedPlaces = 6;
-
 } // namespace
 
 QPoint CardPlacePosition(char letter, int index, int count) {
     const Fan fan = SeatFan(letter);
-    if (count <= FixedPlaces)
+    if (count <= PlacesPerSeat)
         return {fan.left + fan.step * index, fan.top};
     // The last card lands where the sixth place stands; the others spread evenly before it.
-    const int span = fan.step * (FixedPlaces - 1);
+    const int span = fan.step * (PlacesPerSeat - 1);
     return {fan.left + span * index / (count - 1), fan.top};
 }

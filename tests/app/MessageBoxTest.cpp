@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 #include <optional>
@@ -136,6 +137,19 @@ struct RealBoxCase {
     bool result;
 };
 
+// Hands the next real box to `look` from inside the box's own loop; `look` reads it and
+// presses one of its buttons.
+void OnNextBox(QTimer& poll, std::function<void(QMessageBox&)> look) {
+    QObject::connect(&poll, &QTimer::timeout, [&poll, look] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        poll.stop();
+        look(*box);
+    });
+    poll.start(1);
+}
+
 class RealBox : public testing::TestWithParam<RealBoxCase> {};
 
 TEST_P(RealBox, IsApplicationModalWithItsIconAndButtons) {
@@ -148,20 +162,15 @@ TEST_P(RealBox, IsApplicationModalWithItsIconAndButtons) {
     Qt::TextFormat format = Qt::AutoText;
 
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr)
-            return;
-        poll.stop();
-        icon = box->icon();
-        buttons = box->standardButtons();
-        caption = box->windowTitle();
-        text = box->text();
-        modality = box->windowModality();
-        format = box->textFormat();
-        box->button(c.press)->click();
+    OnNextBox(poll, [&](QMessageBox& box) {
+        icon = box.icon();
+        buttons = box.standardButtons();
+        caption = box.windowTitle();
+        text = box.text();
+        modality = box.windowModality();
+        format = box.textFormat();
+        box.button(c.press)->click();
     });
-    poll.start(1);
 
     bool result = false;
     switch (c.kind) {
@@ -205,16 +214,11 @@ TEST(Seged, QuestionButtonsReadInHungarian) {
     InstallHungarianTranslation();
     QStringList labels;
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr)
-            return;
-        poll.stop();
+    OnNextBox(poll, [&](QMessageBox& box) {
         for (auto button : {QMessageBox::Yes, QMessageBox::No})
-            labels << box->button(button)->text().remove(QLatin1Char('&'));
-        box->button(QMessageBox::No)->click();
+            labels << box.button(button)->text().remove(QLatin1Char('&'));
+        box.button(QMessageBox::No)->click();
     });
-    poll.start(1);
     EXPECT_FALSE(AskYesNo(QStringLiteral("Valóban?"), QStringLiteral("Megerősítés"), nullptr));
     EXPECT_EQ(labels, (QStringList{QStringLiteral("Igen"), QStringLiteral("Nem")}));
 }

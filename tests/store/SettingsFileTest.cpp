@@ -185,8 +185,8 @@ TEST_F(SettingsFileTest, LargeFileIsReadAndKept) {
     WriteBytes(path, bytes);
 
     EXPECT_EQ(LoadSettings(path), WithMoney1(-7));
-    ASSERT_TRUE(WriteProfileString(path, QStringLiteral("Results"), QStringLiteral("Money1"),
-                                   QStringLiteral("8")));
+    ASSERT_TRUE(WriteProfileStrings(
+        path, {{QStringLiteral("Results"), QStringLiteral("Money1"), QStringLiteral("8")}}));
     bytes.chop(4);
     EXPECT_EQ(ReadBytes(path), bytes + "8\r\n");
 }
@@ -204,22 +204,12 @@ TEST_F(SettingsFileTest, PermissionsAndLinkAreKept) {
     EXPECT_EQ(LoadSettings(real), StoredSettings());
 }
 
-TEST_F(SettingsFileTest, SingleReadGivesValueOrFallback) {
-    const QString section = QStringLiteral("game");
-    const QString key = QStringLiteral("NAME");
-    EXPECT_EQ(ReadProfileString(path, section, key, QStringLiteral("none")), u"none");
-    WriteBytes(path, "[Game]\nName= 'Bob' \n");
-    EXPECT_EQ(ReadProfileString(path, section, key, QStringLiteral("none")), u"Bob");
-    EXPECT_EQ(ReadProfileString(path, section, QStringLiteral("Other"), QStringLiteral("none")),
-              u"none");
-}
-
 TEST_F(SettingsFileTest, UnreadableFileIsNeverOverwritten) {
     // A folder where the file should be: nothing can be read, so nothing may be written.
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("tavrik.ini")));
     EXPECT_EQ(LoadSettings(path), StoredSettings());
-    EXPECT_FALSE(WriteProfileString(path, QStringLiteral("Game"), QStringLiteral("Name"),
-                                    QStringLiteral("x")));
+    EXPECT_FALSE(WriteProfileStrings(
+        path, {{QStringLiteral("Game"), QStringLiteral("Name"), QStringLiteral("x")}}));
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 

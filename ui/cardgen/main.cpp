@@ -5,23 +5,15 @@
 //   cardgen --sheet <file.png>         writes a contact sheet of every picture
 #include "ui/art/ArtCanvas.h"
 #include "ui/art/Pictures.h"
+#include "ui/art/SeeThrough.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 
 #include <cstdio>
-#include <vector>
 
 namespace {
-
-std::vector<CardCode> AllCards() {
-    std::vector<CardCode> cards;
-    for (char suit = '1'; suit <= '4'; ++suit)
-        for (char rank = '1'; rank <= '8'; ++rank)
-            cards.push_back(CardCode{suit, rank});
-    return cards;
-}
 
 // Qt writes images without an alpha channel as 24-bit bottom-up Windows bitmaps.
 bool WriteBitmap(const QImage& image, const QString& path) {
@@ -41,7 +33,7 @@ bool WriteCards(const QString& imagesDir) {
     bool ok = true;
     for (const int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QStringLiteral(".bmp") : QStringLiteral("@2x.bmp");
-        for (const CardCode& card : AllCards())
+        for (const CardCode& card : TDeck::BuildOrder())
             ok = WriteBitmap(CardFaceImage(card, scale),
                              imagesDir + '/' + QString::fromStdString(card.Text()) + suffix) &&
                  ok;
@@ -63,17 +55,6 @@ bool WriteIcons(const QString& iconsDir) {
     return ok;
 }
 
-// The card as the table shows it, corners see-through.
-QImage Keyed(const QImage& card) {
-    QImage keyed = card.convertToFormat(QImage::Format_ARGB32);
-    keyed.setDevicePixelRatio(1.0);
-    for (int y = 0; y < keyed.height(); ++y)
-        for (int x = 0; x < keyed.width(); ++x)
-            if (keyed.pixel(x, y) == SeeThroughRgb)
-                keyed.setPixel(x, y, 0);
-    return keyed;
-}
-
 // Every picture on one sheet, cards at both sizes, to look the artwork over.
 bool WriteSheet(const QString& path) {
     constexpr int gap = 6, columns = 8;
@@ -83,22 +64,23 @@ bool WriteSheet(const QString& path) {
                  QImage::Format_RGB32);
     sheet.fill(QColor(0x06, 0x77, 0x24));
     QPainter painter(&sheet);
-    const std::vector<CardCode> cards = AllCards();
+    const auto cards = TDeck::BuildOrder();
     for (std::size_t i = 0; i < cards.size(); ++i) {
         const int col = static_cast<int>(i % columns), row = static_cast<int>(i / columns);
         painter.drawImage(gap + col * (CardWidth + gap), gap + row * (CardHeight + gap),
-                          Keyed(CardFaceImage(cards[i], 1)));
+                          ApplySeeThrough(CardFaceImage(cards[i], 1)));
     }
     const int lower = 4 * (CardHeight + gap) + gap;
-    painter.drawImage(gap, lower, Keyed(CardBackImage(1)));
+    painter.drawImage(gap, lower, ApplySeeThrough(CardBackImage(1)));
     int x = gap + CardWidth + gap;
     for (const CardCode card : {CardCode{'1', '6'}, CardCode{'2', '7'}, CardCode{'3', '8'},
                                 CardCode{'4', '5'}, CardCode{'4', '4'}}) {
         painter.drawImage(QRect(x, lower, 2 * CardWidth, 2 * CardHeight),
-                          Keyed(CardFaceImage(card, 2)));
+                          ApplySeeThrough(CardFaceImage(card, 2)));
         x += 2 * CardWidth + gap;
     }
-    painter.drawImage(QRect(x, lower, 2 * CardWidth, 2 * CardHeight), Keyed(CardBackImage(2)));
+    painter.drawImage(QRect(x, lower, 2 * CardWidth, 2 * CardHeight),
+                      ApplySeeThrough(CardBackImage(2)));
     painter.drawPixmap(cardsWidth, 0, BackgroundPicture(1.0));
     painter.drawPixmap(side, 0, DebtMarkPicture(1.0));
     painter.drawPixmap(side, 70, DebtMarkPicture(2.0));
