@@ -99,21 +99,23 @@ bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes) {
     SaveCalls& calls = CurrentSaveCalls();
     const bool exists = file.state == StoredFile::State::Present;
 
-    // A new file gets the usual mode less the umask; a replaced one gets its old mode back,
-    // after being private while its content is written.
+    // A new file gets the usual mode less the umask. A replaced one starts private and is
+    // then given its old mode exactly, which the umask would otherwise cut.
     QByteArray copy;
     const int fd = CreateCopy(calls, file.target, exists ? 0600 : 0666, copy);
     if (fd < 0)
         return false;
-    bool written = (!exists || RetriedOnSignal([&] { return calls.fchmod(fd, file.mode); }) == 0) &&
-                   WriteAll(calls, fd, bytes) &&
-                   RetriedOnSignal([&] { return calls.fsync(fd); }) == 0;
+    bool written = !exists || RetriedOnSignal([&] { return calls.fchmod(fd, file.mode); }) == 0;
+    written = written && WriteAll(calls, fd, bytes);
+    written = written && RetriedOnSignal([&] { return calls.fsync(fd); }) == 0;
     // The data is on the disk after fsync; a close cut short by a signal has still closed it.
     if (calls.close(fd) != 0 && errno != EINTR)
         written = false;
-    if (!written || RetriedOnSignal([&] {
-                        return calls.rename(copy.constData(), file.target.constData());
-                    }) != 0) {
+    const auto renamed = [&] {
+        return RetriedOnSignal(
+                   [&] { return calls.rename(copy.constData(), file.target.constData()); }) == 0;
+    };
+    if (!written || !renamed()) {
         calls.unlink(copy.constData());
         return false;
     }

@@ -31,10 +31,13 @@ bool IsInstalledCopy(const QString& programDir, const QString& folder) {
 }
 
 // Whether a portable copy may keep its file in its own folder: the folder must take the
-// temporary copy a save renames over the file, and be one the store accepts.
+// temporary copy a save renames over the file, and be one the store accepts. Only the folder
+// decides: a file there that cannot be written stays where the player put it and refuses the
+// save openly, rather than the results moving somewhere else without a word.
 bool CanKeepFileIn(const QString& folder) {
-    return ::access(EncodeFileName(folder).constData(), W_OK | X_OK) == 0 &&
-           FileBehind(SettingsFileIn(folder), AcceptedOwners::PlayerOrRoot).has_value();
+    const QByteArray path = EncodeFileName(folder);
+    return ::access(path.constData(), W_OK | X_OK) == 0 &&
+           IsAcceptedFolder(path, AcceptedOwners::PlayerOrRoot);
 }
 
 QString AbsoluteFromEnvironment(const char* name) {

@@ -26,12 +26,6 @@ std::optional<QByteArray> LinkText(const QByteArray& link) {
     return text;
 }
 
-bool IsAcceptedFolder(const QByteArray& folder, AcceptedOwners owners) {
-    struct stat status {};
-    return ::stat(folder.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
-           Accepts(owners, status.st_uid);
-}
-
 // Reads at most one byte past the limit, so a larger file shows itself without being read.
 std::optional<QByteArray> ReadBounded(int fd, qsizetype limit) {
     QByteArray bytes(limit + 1, Qt::Uninitialized);
@@ -61,6 +55,12 @@ QByteArray FolderOfPath(const QByteArray& path) {
 
 bool IsPlayerOrRoot(uid_t owner) {
     return owner == 0 || owner == ::geteuid();
+}
+
+bool IsAcceptedFolder(const QByteArray& folder, AcceptedOwners owners) {
+    struct stat status {};
+    return ::stat(folder.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           Accepts(owners, status.st_uid);
 }
 
 std::optional<QByteArray> FileBehind(const QString& path, AcceptedOwners owners) {

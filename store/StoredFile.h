@@ -33,6 +33,9 @@ bool IsPlayerOrRoot(uid_t owner);
 // The folder part of an encoded path, "/" for a file in the root folder.
 QByteArray FolderOfPath(const QByteArray& path);
 
+// Whether `folder` is a folder whose owner `owners` accepts.
+bool IsAcceptedFolder(const QByteArray& folder, AcceptedOwners owners);
+
 // Follows the symbolic links at `path` that `owners` accepts, up to the file they lead to.
 // Empty when the path is relative, a link is refused, the chain is too long or dangles, or
 // the folder the file would be in is not an accepted owner's folder.

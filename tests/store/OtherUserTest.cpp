@@ -97,4 +97,13 @@ INSTANTIATE_TEST_SUITE_P(Owners, ForeignOwnerTest,
                              return info.param.name;
                          });
 
+TEST_F(OtherUserTest, PortableFolderOfAnotherUserKeepsNoResultsOfThePlayer) {
+    ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), Nobody, Nobody), 0);
+    const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home));
+    const QString chosen = SettingsFilePath(shared);
+    qputenv("XDG_CONFIG_HOME", savedXdg);
+    EXPECT_EQ(chosen, home + QStringLiteral("/huszonegy/tavrik.ini"));
+}
+
 } // namespace
