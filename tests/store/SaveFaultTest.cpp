@@ -19,8 +19,12 @@
 #include <fcntl.h>
 #include <map>
 #include <ostream>
+#include <sched.h>
 #include <stdexcept>
 #include <string>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -214,6 +218,44 @@ TEST(SaveFault, NewFileFailingLeavesNothing) {
         EXPECT_THROW(SaveSettings(path, NewSettings()), std::runtime_error);
     }
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty());
+}
+
+// The real thing, not a simulated error: a disk that fills up during the save. Needs a
+// mount namespace of its own (root in CI); skipped where the system does not give one.
+TEST(SaveFault, FullDiskKeepsTheOldFileAndSaysSo) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QByteArray mountPoint = QFile::encodeName(folder.path());
+    const QString path = folder.filePath(QStringLiteral("tavrik.ini"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=16k") != 0)
+            ::_exit(77);
+        const QByteArray old = "[Results]\r\nMoney1=5\r\n";
+        WriteBytes(path, old);
+        QFile filler(folder.filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly))
+            ::_exit(2);
+        while (filler.write(QByteArray(1024, 'x')) > 0 && filler.flush()) {
+        }
+        filler.close();
+        bool reported = false;
+        try {
+            SaveSettings(path, NewSettings());
+        } catch (const std::runtime_error&) {
+            reported = true;
+        }
+        ::_exit(reported && ReadBytes(path) == old ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no mount namespace to fill a disk in";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the old file was lost or the failure not reported";
 }
 
 } // namespace
