@@ -28,6 +28,7 @@ void InitProgramDir();
 
 // Information box, caption "Üzenet", OK only.
 void ShowMessageBox(const QString& text, QWidget* owner);
+
 // The button a question box starts on, the one Enter chooses.
 enum class DefaultAnswer { Yes, No };
 
