@@ -42,6 +42,9 @@ bool ShowBox(const BoxRequest& request) {
         icon = QMessageBox::Critical;
     }
     QMessageBox box(icon, request.caption, request.text, buttons, request.owner);
+    if (request.kind == BoxKind::Question)
+        box.setDefaultButton(request.preselected == DefaultAnswer::No ? QMessageBox::No
+                                                                      : QMessageBox::Yes);
     // Texts carry file paths and names: shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
     // Every window of the program waits for the answer, not only the owner.
@@ -53,8 +56,9 @@ void ShowMessageBox(const QString& text, QWidget* owner) {
     ShowBox(BoxRequest{BoxKind::Information, text, QStringLiteral("Üzenet"), owner});
 }
 
-bool AskYesNo(const QString& text, const QString& caption, QWidget* owner) {
-    return ShowBox(BoxRequest{BoxKind::Question, text, caption, owner});
+bool AskYesNo(const QString& text, const QString& caption, QWidget* owner,
+              DefaultAnswer preselected) {
+    return ShowBox(BoxRequest{BoxKind::Question, text, caption, owner, preselected});
 }
 
 void InstallHungarianTranslation() {

@@ -28,8 +28,13 @@ void InitProgramDir();
 
 // Information box, caption "Üzenet", OK only.
 void ShowMessageBox(const QString& text, QWidget* owner);
+
+// The button a question box starts on, the one Enter chooses.
+enum class DefaultAnswer { Yes, No };
+
 // Question box with Yes and No; true exactly when the user chose Yes.
-bool AskYesNo(const QString& text, const QString& caption, QWidget* owner);
+bool AskYesNo(const QString& text, const QString& caption, QWidget* owner,
+              DefaultAnswer preselected = DefaultAnswer::Yes);
 
 // What a box looks like, so tests can script the answers instead of a real modal box.
 enum class BoxKind { Information, Question, Error };
@@ -38,6 +43,7 @@ struct BoxRequest {
     QString text;
     QString caption;
     QWidget* owner;
+    DefaultAnswer preselected = DefaultAnswer::Yes; // questions only
 };
 // Returns true for Yes (or OK). An empty hook shows real QMessageBox boxes.
 using MessageBoxHook = std::function<bool(const BoxRequest&)>;

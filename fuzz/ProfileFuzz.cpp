@@ -1,5 +1,5 @@
 // Any bytes as a settings file: every lookup must come back, and a value set must read back
-// exactly while leaving every other value as it was.
+// exactly while leaving every other value as it was; setting it again changes nothing.
 
 #include "store/IntegerText.h"
 #include "store/PrivateProfile.h"
@@ -55,9 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ProfileText text(bytes);
     std::array<std::optional<QString>, 10> expected = AllValues(text);
 
+    // Leading blanks, as a name typed with them: they read back trimmed, and writing the
+    // same value again must not change a byte, so repeated saves never grow the file.
     const QString value = QStringLiteral("v%1").arg(size);
-    text.SetValue(Keys[chosen].section, Keys[chosen].key, value);
+    const QString typed = QStringLiteral("  ") + value;
+    text.SetValue(Keys[chosen].section, Keys[chosen].key, typed);
     expected[chosen] = value;
+    const QByteArray once = text.Bytes();
+    text.SetValue(Keys[chosen].section, Keys[chosen].key, typed);
+    if (text.Bytes() != once)
+        __builtin_trap();
 
     // Reading the edited bytes afresh, as the next start would.
     if (AllValues(ProfileText(text.Bytes())) != expected)

@@ -1,28 +1,152 @@
 #include "store/AtomicFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "store/SaveCalls.h"
 
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
-        return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char CopyLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr int CopySuffixLength = 6; // "tavrik.ini.XXXXXX"
+constexpr std::time_t StaleAfterSeconds = 60;
+
+QByteArray NameOf(const QByteArray& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
 }
 
-bool ReplaceFileContent(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+QByteArray CopyName(const QByteArray& target) {
+    QByteArray name = target + '.';
+    for (int i = 0; i < CopySuffixLength; ++i)
+        name += CopyLetters[QRandomGenerator::global()->bounded(int(sizeof CopyLetters - 1))];
+    return name;
+}
+
+bool IsCopyName(const QByteArray& entry, const QByteArray& fileName) {
+    if (entry.size() != fileName.size() + 1 + CopySuffixLength || !entry.startsWith(fileName) ||
+        entry.at(fileName.size()) != '.')
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    for (char c : entry.sliced(fileName.size() + 1))
+        if (QByteArrayView(CopyLetters).indexOf(c) < 0)
+            return false;
+    return true;
+}
+
+template <typename Call> auto RetriedOnSignal(Call call) {
+    for (;;) {
+        const auto result = call();
+        if (result >= 0 || errno != EINTR)
+            return result;
+    }
+}
+
+bool WriteAll(SaveCalls& calls, int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = RetriedOnSignal([&] { return calls.write(fd, data, left); });
+        if (written <= 0)
+            return false; // 0 bytes taken of a non-empty write: the disk is full
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// The copy's name lands in the folder for good only when the folder itself is synced. The
+// rename has already replaced the file by then, so a failure here is not a failed save.
+void SyncFolder(SaveCalls& calls, const QByteArray& folder) {
+    const int fd = RetriedOnSignal(
+        [&] { return calls.open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0); });
+    if (fd < 0)
+        return;
+    RetriedOnSignal([&] { return calls.fsync(fd); });
+    calls.close(fd);
+}
+
+int CreateCopy(SaveCalls& calls, const QByteArray& target, mode_t mode, QByteArray& copy) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        copy = CopyName(target);
+        const int fd = RetriedOnSignal([&] {
+            return calls.open(copy.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        });
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool IsWritable(const StoredFile& file) {
+    if (file.state == StoredFile::State::Absent)
+        return true;
+    // Root may write anything, so the owner's write bit is what says "read-only" to everyone.
+    return (file.mode & S_IWUSR) != 0 &&
+           ::faccessat(AT_FDCWD, file.target.constData(), W_OK, AT_EACCESS) == 0;
+}
+
+} // namespace
+
+bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes) {
+    if (file.state == StoredFile::State::Refused || !IsWritable(file))
+        return false;
+    SaveCalls& calls = CurrentSaveCalls();
+    const bool exists = file.state == StoredFile::State::Present;
+
+    // A new file gets the usual mode less the umask. A replaced one starts private and is
+    // then given its old mode exactly, which the umask would otherwise cut.
+    QByteArray copy;
+    const int fd = CreateCopy(calls, file.target, exists ? 0600 : 0666, copy);
+    if (fd < 0)
+        return false;
+    bool written = !exists || RetriedOnSignal([&] { return calls.fchmod(fd, file.mode); }) == 0;
+    written = written && WriteAll(calls, fd, bytes);
+    written = written && RetriedOnSignal([&] { return calls.fsync(fd); }) == 0;
+    // The data is on the disk after fsync; a close cut short by a signal has still closed it.
+    if (calls.close(fd) != 0 && errno != EINTR)
+        written = false;
+    const auto renamed = [&] {
+        return RetriedOnSignal(
+                   [&] { return calls.rename(copy.constData(), file.target.constData()); }) == 0;
+    };
+    if (!written || !renamed()) {
+        calls.unlink(copy.constData());
         return false;
     }
-    return file.commit();
+    SyncFolder(calls, FolderOfPath(file.target));
+    return true;
+}
+
+void RemoveStaleCopies(const QString& path) {
+    const std::optional<QByteArray> target = FileBehind(path, AcceptedOwners::PlayerOrRoot);
+    if (!target)
+        return;
+    const QByteArray fileName = NameOf(*target);
+    const int folderFd =
+        ::open(FolderOfPath(*target).constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    if (folderFd < 0)
+        return;
+    DIR* folder = ::fdopendir(folderFd);
+    if (folder == nullptr) {
+        ::close(folderFd);
+        return;
+    }
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(folder)) {
+        const QByteArray name(entry->d_name);
+        struct stat status {};
+        if (!IsCopyName(name, fileName) ||
+            ::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+            now - status.st_mtime > StaleAfterSeconds)
+            ::unlinkat(folderFd, entry->d_name, 0);
+    }
+    ::closedir(folder);
 }

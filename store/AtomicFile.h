@@ -1,18 +1,20 @@
 #pragma once
 // Replacing a file's whole content so that it is either all old or all new.
 
+#include "store/StoredFile.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
+// Writes `bytes` to a temporary copy beside the file that ReadStoredFile found, makes sure
+// they reached the disk, and only then renames the copy over the file, so a crash, a kill or
+// a full disk never leaves half a file. The file's mode is kept exactly; a read-only file (no
+// owner write bit) is refused, also for root. There is no writing in place: a folder that
+// refuses the copy refuses the save. False, with the old file untouched and no copy left,
+// when the file could not be replaced.
+bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes);
 
-// The file's bytes; empty when it does not exist. Empty optional when it exists but cannot
-// be read, so nothing is ever written over a file whose content is unknown.
-std::optional<QByteArray> ReadWholeFile(const QString& path);
-
-// Writes `bytes` to a temporary file beside `path`, makes sure they reached the disk, and
-// only then puts it in the old file's place, so a crash, a kill or a full disk never
-// leaves half a file. The old file's permissions are kept and a symbolic link is followed,
-// not replaced. A read-only file is refused. Where the folder does not allow the temporary
-// file, the content is written in place instead. False when the file could not be written.
-bool ReplaceFileContent(const QString& path, const QByteArray& bytes);
+// The temporary copies of `path` that a killed save left behind are removed once they are a
+// minute old (younger ones may belong to another copy of the game saving right now). Only the
+// player's own regular files named as the game names its copies are touched.
+void RemoveStaleCopies(const QString& path);

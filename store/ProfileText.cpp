@@ -23,7 +23,7 @@ struct ProfileLine {
     qsizetype next = 0;       // where the following line starts
     qsizetype nameStart = 0;  // section or key name, blanks trimmed
     qsizetype nameEnd = 0;
-    qsizetype valueStart = 0; // first non-blank after "=", or contentEnd
+    qsizetype valueStart = 0; // right after "=": a write replaces the blanks there too
     bool blank = true;
     bool terminated = false; // ends with a line break (every line but perhaps the last)
 };
@@ -73,8 +73,6 @@ ProfileLine ReadLine(const QByteArray& bytes, qsizetype start) {
         line.nameStart = first;
         line.nameEnd = equals;
         line.valueStart = equals + 1;
-        while (line.valueStart < line.contentEnd && IsBlank(data[line.valueStart]))
-            ++line.valueStart;
     }
     while (line.nameStart < line.nameEnd && IsBlank(data[line.nameStart]))
         ++line.nameStart;
@@ -158,6 +156,8 @@ std::optional<QString> ProfileText::Value(QStringView section, QStringView key) 
     const qsizetype nul = raw.indexOf('\0');
     if (nul >= 0)
         raw = raw.first(nul);
+    while (!raw.isEmpty() && IsBlank(raw.front()))
+        raw = raw.sliced(1);
     while (!raw.isEmpty() && IsBlank(raw.back()))
         raw.chop(1);
     if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())

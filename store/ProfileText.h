@@ -19,9 +19,9 @@ public:
     // off and cut to ProfileValueLimit characters. Empty when the section or key is absent.
     std::optional<QString> Value(QStringView section, QStringView key) const;
 
-    // Replaces the value of that key where it stands; otherwise appends the key at the end
-    // of its section, or the section at the end of the file. Line breaks in `value` become
-    // blanks, so a value can never add lines of its own to the file.
+    // Replaces everything after the key's equals sign, blanks included, where it stands; otherwise
+    // appends the key at the end of its section, or the section at the end of the file. Line breaks
+    // in `value` become blanks, so a value can never add lines of its own to the file.
     void SetValue(QStringView section, QStringView key, QStringView value);
 
     const QByteArray& Bytes() const { return bytes_; }

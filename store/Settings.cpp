@@ -1,9 +1,9 @@
 #include "store/Settings.h"
 
-#include "store/AtomicFile.h"
 #include "store/IntegerText.h"
 #include "store/PrivateProfile.h"
 #include "store/ProfileText.h"
+#include "store/StoredFile.h"
 
 #include <array>
 #include <stdexcept>
@@ -45,8 +45,8 @@ std::int32_t ReadInteger(const ProfileText& text, const IntegerKey& key, std::in
 } // namespace
 
 StoredSettings LoadSettings(const QString& path) {
-    // The file is read once for all ten keys; a file that cannot be read reads as empty.
-    const ProfileText text(ReadWholeFile(path).value_or(QByteArray()));
+    // The file is read once for all ten keys; a file that is refused reads as empty.
+    const ProfileText text(ReadStoredFile(path).bytes);
 
     StoredSettings settings; // starts as the defaults
     for (const IntegerKey& key : IntegerKeys(settings))

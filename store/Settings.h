@@ -18,10 +18,15 @@ struct StoredSettings {
 // Reads every key in order; anything absent or invalid takes its default. Never fails.
 StoredSettings LoadSettings(const QString& path);
 
-// Writes every key in order. Throws std::runtime_error("Unable to write to <path>") at the
-// first key that cannot be written; the keys after it are not written.
+// Writes every key in order, all in one atomic replacement of the file. Throws
+// std::runtime_error("Unable to write to <path>") when the file cannot be replaced; then
+// nothing is written and the old file stays whole.
 void SaveSettings(const QString& path, const StoredSettings& settings);
 
-// Where tavrik.ini lives: beside the program when its folder is writable, otherwise in the
-// per-user folder $XDG_CONFIG_HOME/huszonegy (seeded once from the copy beside the program).
+// Where tavrik.ini lives. An installed copy (one whose folder holds the "installed-folder"
+// file naming that very folder) keeps it in the per-user folder $XDG_CONFIG_HOME/huszonegy,
+// root included, and starts from the defaults. A portable copy keeps it beside the program
+// when its folder takes an atomic replacement, otherwise in the per-user folder, seeded once
+// from the copy beside the program. The game's own stale temporary copies beside the chosen
+// file are removed.
 QString SettingsFilePath(const QString& programDir);

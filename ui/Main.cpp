@@ -284,8 +284,18 @@ void Tfrm_Main::FormClose(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // A file that cannot be written keeps the window open, so the player can try again.
-    if (RunGuarded([this] { SaveSettingsNow(); }))
+    // A file that cannot be written keeps the window open, so the player can try again. From
+    // the second failure on the player may also leave without saving: a file that can never
+    // be written must not hold the game open for good.
+    if (RunGuarded([this] { SaveSettingsNow(); })) {
+        event->accept();
+        return;
+    }
+    const bool leave = saveFailedAtClose_ &&
+                       ::AskYesNo(QStringLiteral("Nem sikerült menteni. Kilépsz mentés nélkül?"),
+                                  ApplicationTitle, this, DefaultAnswer::No);
+    saveFailedAtClose_ = true;
+    if (leave)
         event->accept();
     else
         event->ignore();

@@ -113,5 +113,6 @@ private:
     QString settingsPath_;
     ButtonTips* tips_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;
+    bool saveFailedAtClose_ = false;
     bool watchingScreen_ = false;
 };

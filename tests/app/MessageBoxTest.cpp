@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -221,6 +222,18 @@ TEST(Seged, QuestionButtonsReadInHungarian) {
     });
     EXPECT_FALSE(AskYesNo(QStringLiteral("Valóban?"), QStringLiteral("Megerősítés"), nullptr));
     EXPECT_EQ(labels, (QStringList{QStringLiteral("Igen"), QStringLiteral("Nem")}));
+}
+
+// Enter answers with the button the question starts on: "leave without saving" must not be
+// one key press away.
+TEST(Seged, EnterAnswersWithThePreselectedButton) {
+    for (DefaultAnswer preselected : {DefaultAnswer::Yes, DefaultAnswer::No}) {
+        QTimer poll;
+        OnNextBox(poll, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
+        EXPECT_EQ(AskYesNo(QStringLiteral("Valóban?"), QStringLiteral("Megerősítés"), nullptr,
+                           preselected),
+                  preselected == DefaultAnswer::Yes);
+    }
 }
 
 } // namespace

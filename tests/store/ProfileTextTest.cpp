@@ -103,7 +103,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, ProfileEditTest, testing::Values(
     EditCase{"ReplaceInPlaceCrLf", "; mine\r\n[Screen]\r\nLeft=1\r\nTop=2\r\n", "Screen", "Left",
              "-5", "; mine\r\n[Screen]\r\nLeft=-5\r\nTop=2\r\n"},
     EditCase{"ReplaceKeepsSpelling", "[screen]\n  LEFT = 1  \n", "Screen", "Left", "7",
-             "[screen]\n  LEFT = 7\n"},
+             "[screen]\n  LEFT =7\n"},
+    // Everything after the equals sign goes, so a name starting with blanks keeps its length.
+    EditCase{"ReplaceBlanksAfterEquals", "[Game]\nName=  Bob\n", "Game", "Name", "  Bob",
+             "[Game]\nName=  Bob\n"},
     EditCase{"ReplaceQuoted", "[Game]\nName=\"Old\"\n", "Game", "Name", "New",
              "[Game]\nName=New\n"},
     EditCase{"ReplaceEmpty", "[Game]\nName=\nX=1\n", "Game", "Name", "Bob",

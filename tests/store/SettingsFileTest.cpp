@@ -4,13 +4,16 @@
 #include "store/Settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
+#include <functional>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace {
 
@@ -57,10 +60,14 @@ TEST_F(SettingsFileTest, EverythingRoundTrips) {
 }
 
 TEST_F(SettingsFileTest, TwoSavesGiveIdenticalBytes) {
-    SaveSettings(path, Sample());
+    StoredSettings settings = Sample();
+    settings.Results.Name = QStringLiteral("  Bob"); // typed with blanks in the dialog
+    SaveSettings(path, settings);
+    SaveSettings(path, settings);
     const QByteArray first = ReadBytes(path);
-    SaveSettings(path, Sample());
+    SaveSettings(path, settings);
     EXPECT_EQ(ReadBytes(path), first);
+    EXPECT_TRUE(first.endsWith("Name=  Bob\r\n"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList{QStringLiteral("tavrik.ini")})
         << "no temporary file left behind";
@@ -162,7 +169,7 @@ TEST_P(HandWrittenFileTest, KeepsEverythingButTheValues) {
     SaveSettings(path, Sample());
 
     EXPECT_EQ(ReadBytes(path),
-              lines({"; kept comment", "[Other]", "Thing = 1", "", "[results]", "money1 = -150",
+              lines({"; kept comment", "[Other]", "Thing = 1", "", "[results]", "money1 =-150",
                      "Extra=yes", "Money2=2147483647", "Money3=-2147483648", "Win1=3", "Win2=0",
                      "Win3=12", "Pot=-20", "", "[Screen]", "Left=-2000", "Top=99999", "[Game]",
                      "Name=Bob"}));
@@ -176,54 +183,118 @@ INSTANTIATE_TEST_SUITE_P(LineEndings, HandWrittenFileTest,
                              return info.param.name;
                          });
 
-TEST_F(SettingsFileTest, LargeFileIsReadAndKept) {
-    QByteArray bytes;
-    bytes.reserve(21 * 1024 * 1024);
-    while (bytes.size() < 20 * 1024 * 1024)
-        bytes += "[Filler]\r\nKey=0123456789012345678901234567890123456789\r\n";
-    bytes += "[Results]\r\nMoney1=-7\r\n";
-    WriteBytes(path, bytes);
-
-    EXPECT_EQ(LoadSettings(path), WithMoney1(-7));
-    ASSERT_TRUE(WriteProfileStrings(
-        path, {{QStringLiteral("Results"), QStringLiteral("Money1"), QStringLiteral("8")}}));
-    bytes.chop(4);
-    EXPECT_EQ(ReadBytes(path), bytes + "8\r\n");
-}
-
-TEST_F(SettingsFileTest, PermissionsAndLinkAreKept) {
+TEST_F(SettingsFileTest, LinkOfThePlayersOwnIsFollowedAndKept) {
     const QString real = folder.filePath(QStringLiteral("real.ini"));
     WriteBytes(real, "[Game]\nName=A\n");
-    SetMode(real, 0640);
+    SetMode(real, 0604); // a mode no umask gives: kept exactly
     ASSERT_TRUE(QFile::link(real, path));
 
     SaveSettings(path, StoredSettings());
 
     EXPECT_TRUE(QFileInfo(path).isSymLink());
-    EXPECT_EQ(ModeOf(real), 0640u);
+    EXPECT_EQ(ModeOf(real), 0604u);
     EXPECT_EQ(LoadSettings(real), StoredSettings());
 }
 
-TEST_F(SettingsFileTest, UnreadableFileIsNeverOverwritten) {
-    // A folder where the file should be: nothing can be read, so nothing may be written.
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("tavrik.ini")));
-    EXPECT_EQ(LoadSettings(path), StoredSettings());
-    EXPECT_FALSE(WriteProfileStrings(
-        path, {{QStringLiteral("Game"), QStringLiteral("Name"), QStringLiteral("x")}}));
-    EXPECT_TRUE(QFileInfo(path).isDir());
+TEST_F(SettingsFileTest, ReadOnlyFileIsRefusedForEveryoneAndKeepsItsMode) {
+    // Not through the unprivileged child: root must be refused as well.
+    const QByteArray old = "[Game]\r\nName=Old\r\n";
+    WriteBytes(path, old);
+    SetMode(path, 0444);
+    EXPECT_THROW(SaveSettings(path, Sample()), std::runtime_error);
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(ModeOf(path), 0444u);
 }
 
-TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndStopsAtFirstKey) {
-    const QString inside = folder.filePath(QStringLiteral("notafolder"));
-    WriteBytes(inside, "x");
-    const QString impossible = inside + QStringLiteral("/tavrik.ini");
+// What can stand at the settings path instead of the player's own regular file. None may block,
+// grow the memory or be written: each reads as the defaults and refuses the save.
+struct NotAFileCase {
+    const char* name;
+    friend void PrintTo(const NotAFileCase& c, std::ostream* os) { *os << c.name; }
+    std::function<void(const QString& path, const QString& folder)> make;
+};
+
+class NotTheGamesFileTest : public SettingsFileTest,
+                            public testing::WithParamInterface<NotAFileCase> {};
+
+QByteArray Snapshot(const QString& path) {
+    const QFileInfo info(path);
+    return QByteArray::number(info.isSymLink()) + QByteArray::number(info.isDir()) +
+           QByteArray::number(info.exists()) + QByteArray::number(info.size());
+}
+
+TEST_P(NotTheGamesFileTest, ReadsAsDefaultsAndIsNeverWritten) {
+    GetParam().make(path, folder.path());
+    const QByteArray before = Snapshot(path);
+
+    EXPECT_EQ(LoadSettings(path), StoredSettings());
     try {
-        SaveSettings(impossible, StoredSettings());
-        FAIL() << "the save reported success";
+        SaveSettings(path, Sample());
+        ADD_FAILURE() << "the save reported success";
     } catch (const std::runtime_error& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + impossible.toStdString());
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path.toStdString());
     }
-    EXPECT_EQ(ReadBytes(inside), "x");
+    EXPECT_EQ(Snapshot(path), before);
+}
+
+QByteArray LargeFile(qsizetype size) {
+    QByteArray bytes = "[Results]\r\nMoney1=-7\r\n";
+    bytes.append(size - bytes.size(), ';');
+    return bytes;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Kinds, NotTheGamesFileTest, testing::Values(
+    NotAFileCase{"Folder", [](const QString& path, const QString&) {
+        ASSERT_TRUE(QDir().mkdir(path)); }},
+    NotAFileCase{"Fifo", [](const QString& path, const QString&) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0); }},
+    NotAFileCase{"LinkToEndlessDevice", [](const QString& path, const QString&) {
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path)); }},
+    NotAFileCase{"LinkToNothing", [](const QString& path, const QString& folder) {
+        ASSERT_TRUE(QFile::link(folder + QStringLiteral("/missing.ini"), path)); }},
+    NotAFileCase{"OneByteOverAMebibyte", [](const QString& path, const QString&) {
+        WriteBytes(path, LargeFile(1024 * 1024 + 1)); }},
+    NotAFileCase{"SparseTwoGibibytes", [](const QString& path, const QString&) {
+        WriteBytes(path, "[Results]\r\nMoney1=-7\r\n");
+        ASSERT_TRUE(QFile::resize(path, qint64(2) << 30)); }}),
+    [](const testing::TestParamInfo<NotAFileCase>& info) { return info.param.name; });
+// clang-format on
+
+TEST_F(SettingsFileTest, UpToAMebibyteIsReadAndNoSaveGoesPastIt) {
+    WriteBytes(path, LargeFile(1024 * 1024));
+    EXPECT_EQ(LoadSettings(path), WithMoney1(-7));
+    // The save would add keys: a file the next start refuses to read is not written.
+    EXPECT_THROW(SaveSettings(path, Sample()), std::runtime_error);
+    EXPECT_EQ(ReadBytes(path), LargeFile(1024 * 1024));
+
+    WriteBytes(path, LargeFile(1024 * 1024 - 1024));
+    SaveSettings(path, Sample());
+    EXPECT_EQ(LoadSettings(path), Sample());
+}
+
+TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndLeavesTheOldFileWhole) {
+    // The folder's write bit stands in for a disk that refuses the save after the file was
+    // read; every key must stay as it was, not only those after a first failing one.
+    const QString game = folder.filePath(QStringLiteral("game"));
+    ASSERT_TRUE(QDir().mkdir(game));
+    const QString file = game + QStringLiteral("/tavrik.ini");
+    const QByteArray old = "[Screen]\r\nLeft=1\r\nTop=2\r\n[Game]\r\nName=Old\r\n";
+    WriteBytes(file, old);
+    SetMode(file, 0666);
+    SetMode(game, 0555);
+    const std::string expected = "Unable to write to " + file.toStdString();
+    const bool reported = RunWithPermissionsInForce([&] {
+        try {
+            SaveSettings(file, Sample());
+            return false;
+        } catch (const std::runtime_error& error) {
+            return error.what() == expected;
+        }
+    });
+    SetMode(game, 0755);
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(ReadBytes(file), old);
 }
 
 struct PermissionCase {
@@ -262,7 +333,7 @@ TEST_P(ReadOnlyTest, SavesOrReportsWithOldFileIntact) {
 
     EXPECT_TRUE(outcomeAsExpected);
     if (c.saves)
-        EXPECT_EQ(LoadSettings(file), Sample());
+        EXPECT_TRUE(RunWithPermissionsInForce([&] { return LoadSettings(file) == Sample(); }));
     else if (c.fileExists)
         EXPECT_EQ(ReadBytes(file), old);
     else
@@ -277,7 +348,8 @@ INSTANTIATE_TEST_SUITE_P(Permissions, ReadOnlyTest, testing::Values(
     PermissionCase{"ReadOnlyFile", 0777, true, 0444, false},
     PermissionCase{"ReadOnlyFolderNoFile", 0555, false, 0, false},
     PermissionCase{"ReadOnlyFolderAndFile", 0555, true, 0444, false},
-    PermissionCase{"ReadOnlyFolderWritableFile", 0555, true, 0666, true},
+    // No writing in place: only a folder that takes the temporary copy allows a save.
+    PermissionCase{"ReadOnlyFolderWritableFile", 0555, true, 0666, false},
     PermissionCase{"WritableFolder", 0777, false, 0, true}),
     [](const testing::TestParamInfo<PermissionCase>& info) { return info.param.name; });
 // clang-format on

@@ -10,7 +10,10 @@
 
 #include <ostream>
 
+#include <ctime>
+#include <functional>
 #include <stdexcept>
+#include <sys/time.h>
 
 namespace {
 
@@ -38,6 +41,10 @@ protected:
         qputenv("HOME", savedHome);
         SetMode(program, 0755);
         SetMode(config + QStringLiteral("/huszonegy"), 0755);
+    }
+
+    void WriteMarker(const QByteArray& bytes) {
+        WriteBytes(program + QStringLiteral("/installed-folder"), bytes);
     }
 
     QString BesideProgram() const { return program + QStringLiteral("/tavrik.ini"); }
@@ -108,7 +115,7 @@ TEST_F(SettingsLocationTest, NothingBesideProgramStartsWithDefaults) {
     SetMode(program, 0555);
     EXPECT_TRUE(ChosenPathSatisfies([&](const QString& path) {
         return path == PerUser() && !QFileInfo::exists(path) &&
-               QFileInfo(config + QStringLiteral("/huszonegy")).isDir() &&
+               ModeOf(config + QStringLiteral("/huszonegy")) == 0700 &&
                LoadSettings(path) == StoredSettings();
     }));
 }
@@ -150,6 +157,125 @@ TEST_F(SettingsLocationTest, ReadOnlyPerUserFolderReportsItsPath) {
         }
     }));
     EXPECT_FALSE(QFileInfo::exists(PerUser()));
+}
+
+// How the copy was installed decides, never whether its folder happens to be writable: root
+// can write into an installed program's folder, and a later player would be seeded from it.
+struct InstallCase {
+    const char* name;
+    friend void PrintTo(const InstallCase& c, std::ostream* os) { *os << c.name; }
+    std::function<QByteArray(const QString& program)> marker; // empty: no marker
+    mode_t programMode;
+    bool perUser;
+    bool seeded;
+};
+
+class InstallTest : public SettingsLocationTest, public testing::WithParamInterface<InstallCase> {};
+
+TEST_P(InstallTest, ChoosesFolderAndSeedsOnlyAPortableCopy) {
+    const InstallCase& c = GetParam();
+    if (c.marker)
+        WriteMarker(c.marker(program));
+    // What an earlier run (root's, say) left beside the program.
+    const QByteArray leftBehind = "[Results]\r\nMoney2=1100\r\nWin2=1\r\n";
+    WriteBytes(BesideProgram(), leftBehind);
+    SetMode(BesideProgram(), 0666);
+    SetMode(program, c.programMode);
+
+    EXPECT_TRUE(ChosenPathSatisfies([&](const QString& path) {
+        const bool seeded = LoadSettings(path).Results.Money2 == 1100;
+        SaveSettings(path, StoredSettings());
+        return path == (c.perUser ? PerUser() : BesideProgram()) && seeded == c.seeded;
+    }));
+    EXPECT_TRUE(!c.perUser || ReadBytes(BesideProgram()) == leftBehind)
+        << "nothing written beside the program";
+}
+
+QByteArray ItsOwnFolder(const QString& program) {
+    return program.toUtf8() + "\n";
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Markers, InstallTest, testing::Values(
+    InstallCase{"InstalledWritableFolder", ItsOwnFolder, 0777, true, false},
+    InstallCase{"InstalledReadOnlyFolder", ItsOwnFolder, 0555, true, false},
+    InstallCase{"InstalledMarkerWithoutLineBreak",
+                [](const QString& program) { return program.toUtf8(); }, 0777, true, false},
+    InstallCase{"CopiedFromAnInstall",
+                [](const QString&) { return QByteArray("/usr/lib/huszonegy\n"); }, 0777, false,
+                true},
+    InstallCase{"MarkerOfAParentFolder",
+                [](const QString& program) { return program.toUtf8() + "/..\n"; }, 0777, false,
+                true},
+    InstallCase{"PortableWritable", nullptr, 0777, false, true},
+    InstallCase{"PortableReadOnly", nullptr, 0555, true, true}),
+    [](const testing::TestParamInfo<InstallCase>& info) { return info.param.name; });
+// clang-format on
+
+TEST_F(SettingsLocationTest, InstalledAsRootKeepsResultsPerUser) {
+    // As the tests' own user, root in CI: the installed folder is writable to it.
+    WriteMarker(ItsOwnFolder(program));
+    WriteBytes(BesideProgram(), "[Results]\r\nMoney2=1100\r\n");
+    const QString path = SettingsFilePath(program);
+    EXPECT_EQ(path, PerUser());
+    EXPECT_EQ(LoadSettings(path), StoredSettings());
+    SaveSettings(path, StoredSettings());
+    EXPECT_EQ(ReadBytes(BesideProgram()), "[Results]\r\nMoney2=1100\r\n");
+}
+
+TEST_F(SettingsLocationTest, InstalledAsUserIgnoresWhatRootLeftBeside) {
+    WriteMarker(ItsOwnFolder(program));
+    WriteBytes(BesideProgram(), "[Results]\r\nMoney2=1100\r\n");
+    SetMode(program, 0755); // the installed folder: the player cannot write there
+    EXPECT_TRUE(ChosenPathSatisfies([&](const QString& path) {
+        return path == PerUser() && LoadSettings(path) == StoredSettings();
+    }));
+}
+
+TEST_F(SettingsLocationTest, MarkerThatIsNoPlainFileMakesNoInstall) {
+    ASSERT_TRUE(QDir().mkdir(program + QStringLiteral("/installed-folder")));
+    EXPECT_EQ(SettingsFilePath(program), BesideProgram());
+}
+
+TEST_F(SettingsLocationTest, WithoutHomeTheGameStillStartsAndNamesTheMissingFolder) {
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    SetMode(program, 0555);
+    EXPECT_TRUE(ChosenPathSatisfies([&](const QString& path) {
+        if (path.startsWith(u'/') || LoadSettings(path) != StoredSettings())
+            return false;
+        try {
+            SaveSettings(path, StoredSettings());
+            return false;
+        } catch (const std::runtime_error& error) {
+            return error.what() == "Unable to write to " + path.toStdString();
+        }
+    }));
+}
+
+TEST_F(SettingsLocationTest, OnlyTheGamesOwnStaleCopiesAreRemoved) {
+    const auto make = [&](const char* name, bool old) {
+        const QString file = program + u'/' + QString::fromLatin1(name);
+        WriteBytes(file, "x");
+        if (old) {
+            const timeval twoMinutesAgo[2] = {{::time(nullptr) - 120, 0},
+                                              {::time(nullptr) - 120, 0}};
+            ::utimes(QFile::encodeName(file).constData(), twoMinutesAgo);
+        }
+    };
+    make("tavrik.ini.a1B2c3", true);  // a killed save's copy
+    make("tavrik.ini.Zz9yX8", false); // another game saving right now
+    make("tavrik.ini.bak", true);     // the player's own
+    make("tavrik.ini.a1B2c3d", true);
+    make("other.ini.a1B2c3", true);
+    ASSERT_TRUE(QDir().mkdir(program + QStringLiteral("/tavrik.ini.qwerty")));
+
+    EXPECT_EQ(SettingsFilePath(program), BesideProgram());
+
+    QStringList left = QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"other.ini.a1B2c3", "tavrik.ini.Zz9yX8", "tavrik.ini.a1B2c3d",
+                                 "tavrik.ini.bak", "tavrik.ini.qwerty"}));
 }
 
 } // namespace
