@@ -1,11 +1,12 @@
 #!/bin/sh
-# Bounded fuzzing of the settings file reader and the integer parser with libFuzzer, ASan
-# and UBSan. Usage: sh tools/fuzz.sh [seconds in all, default 30]. Fails on any crash;
-# a crashing input is left in build-fuzz/ as crash-* (keep it as a test under tests/store).
+# Bounded fuzzing of the settings file reader, the integer parser and the card-picture
+# decoder with libFuzzer, ASan and UBSan. Usage: sh tools/fuzz.sh [seconds in all, default
+# 30]. Fails on any crash; a crashing input is left in build-fuzz/ as crash-* (keep it as a
+# test under tests/store, or as a picture in fuzz/corpus/bitmap).
 set -eu
 cd "$(dirname "$0")/.."
 total=${1:-30}
-targets="profile_fuzz integer_fuzz"
+targets="profile_fuzz integer_fuzz bitmap_fuzz"
 count=$(echo $targets | wc -w)
 each=$(( total / count ))
 [ "$each" -ge 1 ] || each=1
