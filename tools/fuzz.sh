@@ -21,8 +21,11 @@ for target in $targets; do
     corpus=${target%_fuzz}
     # New inputs go to the scratch folder, so the seed corpus in the repository stays as is.
     mkdir -p "build-fuzz/corpus/$corpus"
+    # Seed pictures run to a few kilobytes; room to grow them into larger ones.
+    max_len=4096
+    [ "$target" != bitmap_fuzz ] || max_len=16384
     echo "== $target for ${each}s"
     "build-fuzz/$target" -max_total_time="$each" -timeout=10 -rss_limit_mb=2048 \
-        -max_len=4096 -print_final_stats=1 -artifact_prefix="build-fuzz/$corpus-" \
+        -max_len="$max_len" -print_final_stats=1 -artifact_prefix="build-fuzz/$corpus-" \
         "build-fuzz/corpus/$corpus" "fuzz/corpus/$corpus"
 done
