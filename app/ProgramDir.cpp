@@ -1,10 +1,25 @@
+#include "app/FileName.h"
 #include "app/Seged.h"
 
-#include <QFileInfo>
+#include <QByteArray>
 
 #include <stdexcept>
+#include <unistd.h>
 
 TProgramDir ProgramDir;
+
+namespace {
+
+// The kernel gives no path past a page; the larger buffers only make sure of it.
+constexpr size_t FirstBufferBytes = 4096;
+constexpr size_t LastBufferBytes = 65536;
+
+[[noreturn]] void FailToFindFolder() {
+    // Without it the pictures and the settings would be looked for in the wrong place.
+    throw std::runtime_error("Cannot find the program's own folder");
+}
+
+} // namespace
 
 TProgramDir ComputeProgramDir(const QString& exePath) {
     // The directory part keeps its trailing slash, which is then dropped; a program in
@@ -15,10 +30,24 @@ TProgramDir ComputeProgramDir(const QString& exePath) {
     return TProgramDir{directory.toLower(), directory};
 }
 
+QString ProgramFilePath(const ReadLinkFunction& readLink) {
+    // readlink says nothing of a path cut short except by filling the whole buffer, so a
+    // full buffer is tried again with a larger one.
+    for (size_t size = FirstBufferBytes; size <= LastBufferBytes; size *= 2) {
+        QByteArray buffer(static_cast<qsizetype>(size), Qt::Uninitialized);
+        const ssize_t length = readLink("/proc/self/exe", buffer.data(), size);
+        if (length <= 0)
+            FailToFindFolder();
+        if (static_cast<size_t>(length) >= size)
+            continue;
+        buffer.truncate(length);
+        if (!buffer.startsWith('/'))
+            FailToFindFolder();
+        return DecodeFileName(buffer);
+    }
+    FailToFindFolder();
+}
+
 void InitProgramDir() {
-    const QString exePath = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    // Without it the settings would silently go to the root folder.
-    if (exePath.isEmpty())
-        throw std::runtime_error("Cannot find the program's own folder");
-    ProgramDir = ComputeProgramDir(exePath);
+    ProgramDir = ComputeProgramDir(ProgramFilePath(::readlink));
 }

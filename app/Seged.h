@@ -3,7 +3,9 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <functional>
+#include <sys/types.h>
 
 class QWidget;
 
@@ -23,7 +25,14 @@ extern TProgramDir ProgramDir;
 
 // Folder part of `exePath`, both lower-cased and as it is, without the trailing slash.
 TProgramDir ComputeProgramDir(const QString& exePath);
-// Fills ProgramDir from /proc/self/exe.
+
+// The system's readlink(2), or a stand-in for tests.
+using ReadLinkFunction = std::function<ssize_t(const char* link, char* buffer, size_t size)>;
+// The running program's path from the raw bytes of /proc/self/exe, decoded with
+// DecodeFileName so any folder name comes back byte for byte. Throws std::runtime_error
+// when the system cannot give the path whole or gives one that is not absolute.
+QString ProgramFilePath(const ReadLinkFunction& readLink);
+// Fills ProgramDir from /proc/self/exe; throws as ProgramFilePath does.
 void InitProgramDir();
 
 // Information box, caption "Üzenet", OK only.

@@ -1,11 +1,12 @@
 #!/bin/sh
-# Bounded fuzzing of the settings file reader and the integer parser with libFuzzer, ASan
-# and UBSan. Usage: sh tools/fuzz.sh [seconds in all, default 30]. Fails on any crash;
-# a crashing input is left in build-fuzz/ as crash-* (keep it as a test under tests/store).
+# Bounded fuzzing of the settings file reader, the integer parser and the card-picture
+# decoder with libFuzzer, ASan and UBSan. Usage: sh tools/fuzz.sh [seconds in all, default
+# 30]. Fails on any crash; a crashing input is left in build-fuzz/ as crash-* (keep it as a
+# test under tests/store, or as a picture in fuzz/corpus/bitmap).
 set -eu
 cd "$(dirname "$0")/.."
 total=${1:-30}
-targets="profile_fuzz integer_fuzz"
+targets="profile_fuzz integer_fuzz bitmap_fuzz"
 count=$(echo $targets | wc -w)
 each=$(( total / count ))
 [ "$each" -ge 1 ] || each=1
@@ -20,8 +21,11 @@ for target in $targets; do
     corpus=${target%_fuzz}
     # New inputs go to the scratch folder, so the seed corpus in the repository stays as is.
     mkdir -p "build-fuzz/corpus/$corpus"
+    # Seed pictures run to a few kilobytes; room to grow them into larger ones.
+    max_len=4096
+    [ "$target" != bitmap_fuzz ] || max_len=16384
     echo "== $target for ${each}s"
     "build-fuzz/$target" -max_total_time="$each" -timeout=10 -rss_limit_mb=2048 \
-        -max_len=4096 -print_final_stats=1 -artifact_prefix="build-fuzz/$corpus-" \
+        -max_len="$max_len" -print_final_stats=1 -artifact_prefix="build-fuzz/$corpus-" \
         "build-fuzz/corpus/$corpus" "fuzz/corpus/$corpus"
 done

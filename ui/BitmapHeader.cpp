@@ -4,10 +4,6 @@
 
 namespace {
 
-// Larger pictures are refused rather than risk exhausting memory on a hostile file.
-constexpr std::int64_t MaxSide = 16384;
-constexpr std::int64_t MaxPixels = 64LL * 1024 * 1024;
-
 constexpr std::uint32_t BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3;
 
 std::uint32_t U16(const QByteArray& b, qsizetype at) {
@@ -57,10 +53,10 @@ Info ReadInfo(const QByteArray& b) {
 }
 
 bool FormatIsValid(const Info& info) {
-    if (info.planes != 1 || info.width <= 0 || info.height == 0 || info.width > MaxSide)
+    if (info.planes != 1 || info.width <= 0 || info.height == 0 || info.width > MaxPictureSide)
         return false;
     const std::int64_t rows = info.height < 0 ? -info.height : info.height;
-    if (rows > MaxSide || info.width * rows > MaxPixels)
+    if (rows > MaxPictureSide)
         return false;
     switch (info.compression) {
     case BiRgb:
@@ -77,9 +73,7 @@ bool FormatIsValid(const Info& info) {
     }
 }
 
-} // namespace
-
-BitmapCheck CheckBitmapHeaders(const QByteArray& b) {
+BitmapCheck CheckLayout(const QByteArray& b) {
     const std::int64_t fileSize = b.size();
     // File header, then at least the info header's own size field.
     if (fileSize < 18)
@@ -121,4 +115,17 @@ BitmapCheck CheckBitmapHeaders(const QByteArray& b) {
     if (fileSize < pixelOffset + pixelBytes)
         return BitmapCheck::Truncated;
     return BitmapCheck::Sound;
+}
+} // namespace
+
+BitmapHeaders CheckBitmapHeaders(const QByteArray& bytes) {
+    BitmapHeaders headers;
+    headers.check = CheckLayout(bytes);
+    if (headers.check != BitmapCheck::Sound)
+        return headers;
+    const Info info = ReadInfo(bytes);
+    headers.shape.width = static_cast<int>(info.width);
+    headers.shape.height = static_cast<int>(info.height < 0 ? -info.height : info.height);
+    headers.shape.runLength = info.compression == BiRle8 || info.compression == BiRle4;
+    return headers;
 }

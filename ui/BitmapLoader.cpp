@@ -1,8 +1,11 @@
 #include "ui/BitmapLoader.h"
 
+#include "app/FileName.h"
 #include "ui/BitmapHeader.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include <cerrno>
 #include <cstring>
@@ -12,9 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Files beyond this cannot be a card picture the headers would accept.
-constexpr qint64 MaxFileBytes = 512LL * 1024 * 1024;
 
 [[noreturn]] void Fail(const char* message) {
     throw std::runtime_error(message);
@@ -30,39 +30,69 @@ constexpr qint64 MaxFileBytes = 512LL * 1024 * 1024;
     throw std::runtime_error(message.toStdString());
 }
 
+// Closes the descriptor however the reading ends.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { ::close(fd_); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
 // The whole file, read through a descriptor so the system's own error text is at hand.
+// Opening never waits (a FIFO with no writer would hold the game for good), and only a
+// regular file within the size bound is read, never past that bound.
 QByteArray ReadWholeFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    const QByteArray name = EncodeFileName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         FailToOpen(path, errno);
+    const Descriptor file(fd);
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
-        ::close(fd);
-        FailToOpen(path, error);
-    }
-    QByteArray bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (::fstat(file.get(), &info) != 0)
+        FailToOpen(path, errno);
+    if (!S_ISREG(info.st_mode) || info.st_size > MaxPictureFileBytes)
+        Fail("Bitmap image is not valid");
+
+    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype filled = 0;
+    // A file that grows meanwhile is read only up to its size at the check.
+    while (filled < bytes.size()) {
+        const ssize_t got =
+            ::read(file.get(), bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            FailToOpen(path, error);
-        }
+        if (got < 0)
+            FailToOpen(path, errno);
         if (got == 0)
             break;
-        if (bytes.size() + got > MaxFileBytes) {
-            ::close(fd);
-            Fail("Bitmap image is not valid");
-        }
-        bytes.append(buffer, got);
+        filled += got;
     }
-    ::close(fd);
+    bytes.truncate(filled);
     return bytes;
+}
+
+// Run-length data may stop early or skip pixels, and the decoder leaves whatever it did
+// not write as it found it. So it decodes into a picture that is already blank (every
+// pixel colour 0); when the decoder would not use that picture the file is refused rather
+// than shown with pixels nobody set.
+QImage DecodeRunLength(const QByteArray& bytes, const BitmapShape& shape) {
+    QImage image(shape.width, shape.height, QImage::Format_Indexed8);
+    if (image.isNull())
+        Fail("Bitmap image is not valid");
+    image.fill(0);
+    const uchar* const blank = image.constBits();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    if (!reader.read(&image) || image.constBits() != blank)
+        Fail("Bitmap image is not valid");
+    return image;
 }
 
 QString TwiceSizePath(const QString& path) {
@@ -73,15 +103,15 @@ QString TwiceSizePath(const QString& path) {
 
 } // namespace
 
-QImage LoadBitmapFile(const QString& path) {
-    const QByteArray bytes = ReadWholeFile(path);
+QImage DecodeBitmap(const QByteArray& bytes) {
     if (bytes.isEmpty())
         return QImage();
     if (bytes.size() < 14)
         Fail("Stream read error");
     if (!bytes.startsWith("BM"))
         Fail("Bitmap image is not valid");
-    switch (CheckBitmapHeaders(bytes)) {
+    const BitmapHeaders headers = CheckBitmapHeaders(bytes);
+    switch (headers.check) {
     case BitmapCheck::Truncated:
         Fail("Stream read error");
     case BitmapCheck::Invalid:
@@ -89,10 +119,16 @@ QImage LoadBitmapFile(const QString& path) {
     case BitmapCheck::Sound:
         break;
     }
+    if (headers.shape.runLength)
+        return DecodeRunLength(bytes, headers.shape);
     QImage image = QImage::fromData(bytes, "BMP");
     if (image.isNull())
         Fail("Bitmap image is not valid");
     return image;
+}
+
+QImage LoadBitmapFile(const QString& path) {
+    return DecodeBitmap(ReadWholeFile(path));
 }
 
 QPixmap LoadCardPicture(const QString& path, qreal devicePixelRatio) {

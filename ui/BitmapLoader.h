@@ -10,8 +10,13 @@
 
 // Reads a .bmp file. A 0-byte file gives a null image; every other failure throws
 // std::runtime_error with the message the player sees ("Cannot open file ...",
-// "Stream read error", "Bitmap image is not valid").
+// "Stream read error", "Bitmap image is not valid"). Only a regular file of at most
+// MaxPictureFileBytes is read; anything else is "Bitmap image is not valid".
 QImage LoadBitmapFile(const QString& path);
+
+// The bytes of a picture file turned into its image, with the same results and messages as
+// LoadBitmapFile once the file is read. Every pixel of the image is set.
+QImage DecodeBitmap(const QByteArray& bytes);
 
 // A card picture ready to draw from `path`, whose errors are the ones reported. On screens
 // with a ratio above 1 the "@2x" file beside it is drawn instead when it loads.

@@ -28,6 +28,9 @@ void OnTerminationSignal(int) {
     errno = savedErrno;
 }
 
+// Ctrl+C in the terminal that started the game ends it like a polite kill: with a save.
+constexpr int EndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
+
 void SetHandler(int signalNumber, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
@@ -53,8 +56,8 @@ SessionEnd::SessionEnd(std::function<void()> onEnd, QObject* parent)
             [this] { RunGuarded([this] { ReadSignals(); }); });
     previousPipe_ = signalPipeWriteEnd;
     signalPipeWriteEnd = pipe_[1];
-    SetHandler(SIGTERM, OnTerminationSignal);
-    SetHandler(SIGHUP, OnTerminationSignal);
+    for (const int signalNumber : EndingSignals)
+        SetHandler(signalNumber, OnTerminationSignal);
 }
 
 SessionEnd::~SessionEnd() {
@@ -62,8 +65,8 @@ SessionEnd::~SessionEnd() {
         return;
     signalPipeWriteEnd = previousPipe_;
     if (previousPipe_ < 0) {
-        SetHandler(SIGTERM, SIG_DFL);
-        SetHandler(SIGHUP, SIG_DFL);
+        for (const int signalNumber : EndingSignals)
+            SetHandler(signalNumber, SIG_DFL);
     }
     delete notifier_;
     ::close(pipe_[0]);

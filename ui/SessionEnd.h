@@ -1,6 +1,6 @@
 #pragma once
-// Ending without a close: the desktop session ending, SIGTERM or SIGHUP. The game saves then
-// as it does at a close, so the deals of the run are not lost at log-off.
+// Ending without a close: the desktop session ending, SIGTERM, SIGHUP or SIGINT. The game saves
+// then as it does at a close, so the deals of the run are not lost at log-off.
 
 #include <QObject>
 

@@ -2,6 +2,9 @@
 // player may drop in, the see-through rule and the double-resolution fallback.
 #include "ui/BitmapLoader.h"
 
+#include "app/FileName.h"
+#include "ui/BitmapHeader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,10 +13,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
+
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -99,13 +109,165 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(BitmapLoaderTest, MissingFileAndFolderNameTheFullPathAndTheSystemReason) {
+TEST_F(BitmapLoaderTest, MissingFileNamesTheFullPathAndTheSystemReason) {
     const QString missing = dir_.filePath("Images/11.bmp");
     EXPECT_EQ(ErrorOf(missing),
               "Cannot open file \"" + missing.toStdString() + "\". No such file or directory");
+}
+
+// A FIFO with no writer used to hold the game in open() for good; folders and devices are
+// no pictures either. Each is refused at once.
+TEST_F(BitmapLoaderTest, OnlyRegularFilesAreRead) {
+    const QString fifo = dir_.filePath("fifo.bmp");
+    ASSERT_EQ(::mkfifo(EncodeFileName(fifo).constData(), 0600), 0);
+    const QString linkToFifo = dir_.filePath("link.bmp");
+    ASSERT_TRUE(QFile::link(fifo, linkToFifo));
     ASSERT_TRUE(QDir(dir_.path()).mkdir("h.bmp"));
-    const QString folder = dir_.filePath("h.bmp");
-    EXPECT_EQ(ErrorOf(folder), "Cannot open file \"" + folder.toStdString() + "\". Is a directory");
+    const struct {
+        const char* name;
+        QString path;
+    } cases[] = {
+        {"a FIFO nobody writes to", fifo},
+        {"a link to that FIFO", linkToFifo},
+        {"a folder", dir_.filePath("h.bmp")},
+        {"an endless device", QStringLiteral("/dev/zero")},
+        {"an empty device", QStringLiteral("/dev/null")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // In a child, so a regression hangs only the child, which the alarm then ends.
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::alarm(5);
+            ::_exit(ErrorOf(c.path) == "Bitmap image is not valid" ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status)) << "hung or crashed";
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+    }
+}
+
+TEST_F(BitmapLoaderTest, NoPictureBeyondTheBoundsIsDecoded) {
+    QByteArray wide = MakeBitmap(MaxPictureSide + 1, 1, 24, false);
+    QByteArray tall = MakeBitmap(1, MaxPictureSide + 1, 24, false);
+    QByteArray tallTopDown = MakeBitmap(1, MaxPictureSide + 1, 24, true);
+    // The size fields say more than the pixels that follow: refused before any reading.
+    QByteArray claimsHuge = MakeBitmap(2, 2, 4, false);
+    Put32(claimsHuge, 18, 8192);
+    Put32(claimsHuge, 22, 4096);
+    Put32(claimsHuge, 30, 2); // run-length coded, so no row data is needed
+    Put32(claimsHuge, 34, 2);
+    claimsHuge.append("\0\1", 2);
+    Put32(claimsHuge, 2, static_cast<std::uint32_t>(claimsHuge.size()));
+    // A whole card file at the size limit, padded after its pixels.
+    QByteArray atLimit = MakeBitmap(MaxPictureSide, MaxPictureSide, 32, false);
+    atLimit.append(static_cast<qsizetype>(MaxPictureFileBytes) - atLimit.size(), '\0');
+    const QByteArray overLimit = QByteArray(atLimit).append('\0');
+
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QSize decoded; // empty: refused as not valid
+    } cases[] = {
+        {"widest allowed", MakeBitmap(MaxPictureSide, 1, 24, false), {MaxPictureSide, 1}},
+        {"tallest allowed", MakeBitmap(1, MaxPictureSide, 24, true), {1, MaxPictureSide}},
+        {"one pixel too wide", wide, {}},
+        {"one pixel too tall", tall, {}},
+        {"one pixel too tall, top-down", tallTopDown, {}},
+        {"120 bytes claiming 8192 x 4096", claimsHuge, {}},
+        {"file of exactly the size limit", atLimit, {MaxPictureSide, MaxPictureSide}},
+        {"file one byte over the size limit", overLimit, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = Write("card.bmp", c.bytes);
+        if (c.decoded.isEmpty())
+            EXPECT_EQ(ErrorOf(path), "Bitmap image is not valid");
+        else
+            EXPECT_EQ(LoadBitmapFile(path).size(), c.decoded);
+    }
+}
+
+TEST_F(BitmapLoaderTest, AHugeFileIsRefusedWithoutReadingIt) {
+    // Sparse, so the test costs nothing; read whole it would be gigabytes.
+    const QString path = Write("h.bmp", MakeBitmap(4, 4, 24, false));
+    ASSERT_TRUE(QFile::resize(path, 4LL * 1024 * 1024 * 1024));
+    EXPECT_EQ(ErrorOf(path), "Bitmap image is not valid");
+}
+
+// Run-length data may stop early or skip pixels. Each pixel it leaves out must show palette
+// colour 0, not whatever the memory held: the heap is filled with a marker beforehand, so
+// an unset pixel would show up here (valgrind over the fuzz corpus checks the same).
+TEST_F(BitmapLoaderTest, RunLengthPicturesHaveEveryPixelSet) {
+    constexpr int width = 40, height = 30;
+    const auto runLength = [](int bitCount, const QByteArray& data) {
+        QByteArray b = MakeBitmap(width, height, bitCount, false);
+        const int offset = 14 + 40 + 4 * (1 << bitCount);
+        b.truncate(offset);
+        b.append(data);
+        Put32(b, 2, static_cast<std::uint32_t>(b.size()));
+        Put32(b, 30, bitCount == 8 ? 1 : 2);
+        Put32(b, 34, static_cast<std::uint32_t>(data.size()));
+        return b;
+    };
+    const QByteArray eol("\0\0", 2), eob("\0\1", 2);
+    QByteArray wholeRows8;
+    for (int y = 0; y < height; ++y)
+        wholeRows8.append(QByteArray("\x28\x05", 2)).append(eol);
+    struct Run {
+        QRect pixels; // counted from the top row
+        int index;
+    };
+    const struct {
+        const char* name;
+        int bitCount;
+        QByteArray data;
+        // Every pixel outside these runs must have the colour of index 0.
+        std::vector<Run> written;
+    } cases[] = {
+        {"every row whole", 8, wholeRows8 + eob, {{QRect(0, 0, 40, 30), 5}}},
+        {"data ends mid-row", 8, QByteArray("\x04\x09", 2), {{QRect(0, 29, 4, 1), 9}}},
+        {"end of bitmap after the first row",
+         8,
+         QByteArray("\x28\x07", 2) + eol + eob,
+         {{QRect(0, 29, 40, 1), 7}}},
+        {"a delta skips pixels",
+         8,
+         QByteArray("\x02\x06\x00\x02\x05\x03\x02\x08", 8) + eob,
+         {{QRect(0, 29, 2, 1), 6}, {QRect(7, 26, 2, 1), 8}}},
+        {"four-bit data ends mid-row",
+         4,
+         QByteArray("\x03\x9A", 2),
+         {{QRect(0, 29, 1, 1), 9}, {QRect(1, 29, 1, 1), 10}, {QRect(2, 29, 1, 1), 9}}},
+        {"four-bit delta",
+         4,
+         QByteArray("\x00\x02\x04\x01\x02\x33", 6) + eob,
+         {{QRect(4, 28, 2, 1), 3}}},
+        {"four-bit end of bitmap at once", 4, eob, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = Write("card.bmp", runLength(c.bitCount, c.data));
+        for (int i = 0; i < 64; ++i) {
+            void* block = std::malloc(width * height);
+            std::memset(block, 0xC3, width * height);
+            std::free(block);
+        }
+        const QImage image = LoadBitmapFile(path);
+        ASSERT_EQ(image.size(), QSize(width, height));
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                int index = 0;
+                for (const Run& run : c.written)
+                    if (run.pixels.contains(x, y))
+                        index = run.index;
+                ASSERT_EQ(image.pixel(x, y) | 0xFF000000u, PatternColour(index, 0, c.bitCount))
+                    << "at " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST_F(BitmapLoaderTest, UnreadableFileNamesThePermissionProblem) {
