@@ -30,15 +30,6 @@ std::string Argument(int argc, char** argv, std::string_view name) {
     return {};
 }
 
-bool X11Answers(const std::string& display) {
-    if (display.empty())
-        return false;
-    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    const bool connected = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return connected;
-}
-
 // The compositor's socket, found the way the Wayland client library finds it.
 bool WaylandAnswers() {
     if (!Environment("WAYLAND_SOCKET").empty())
@@ -67,18 +58,9 @@ bool WaylandAnswers() {
     return connected;
 }
 
-bool PlatformAnswers(std::string_view platform, const std::string& x11Display) {
-    const std::string_view name = platform.substr(0, platform.find(':'));
-    if (name == "xcb")
-        return X11Answers(x11Display);
-    if (name.starts_with("wayland"))
-        return WaylandAnswers();
-    return true;
-}
-
 } // namespace
 
-bool DisplayAvailable(int argc, char** argv) {
+DisplayCheck::DisplayCheck(int argc, char** argv) {
     std::string platforms = Argument(argc, argv, "-platform");
     if (platforms.empty())
         platforms = Environment("QT_QPA_PLATFORM");
@@ -89,14 +71,38 @@ bool DisplayAvailable(int argc, char** argv) {
         x11Display = Environment("DISPLAY");
 
     std::string_view rest = platforms;
-    while (!rest.empty()) {
+    while (!available_ && !rest.empty()) {
         const std::size_t end = rest.find(';');
         const std::string_view platform = rest.substr(0, end);
-        if (!platform.empty() && PlatformAnswers(platform, x11Display))
-            return true;
+        available_ = !platform.empty() && PlatformAnswers(platform, x11Display);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
-    return false;
+}
+
+DisplayCheck::~DisplayCheck() {
+    if (x11_)
+        xcb_disconnect(x11_);
+}
+
+bool DisplayCheck::PlatformAnswers(std::string_view platform, const std::string& x11Display) {
+    const std::string_view name = platform.substr(0, platform.find(':'));
+    if (name == "xcb")
+        return X11Answers(x11Display);
+    if (name.starts_with("wayland"))
+        return WaylandAnswers();
+    return true;
+}
+
+bool DisplayCheck::X11Answers(const std::string& display) {
+    if (display.empty())
+        return false;
+    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        return false;
+    }
+    x11_ = connection;
+    return true;
 }
 
 void ReportNoDisplay() {

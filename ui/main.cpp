@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = AnswerCommandLine(argc, argv))
         return *status;
     PreferX11OnWayland();
-    if (!DisplayAvailable(argc, argv)) {
+    const DisplayCheck display(argc, argv);
+    if (!display.Available()) {
         ReportNoDisplay();
         return 1;
     }

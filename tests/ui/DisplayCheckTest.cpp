@@ -64,7 +64,7 @@ struct DisplayCase {
     bool expected;
 };
 
-class DisplayCheck : public ::testing::TestWithParam<DisplayCase> {
+class DisplayDecision : public ::testing::TestWithParam<DisplayCase> {
 protected:
     void SetUp() override {
         for (const char* variable : DisplayVariables) {
@@ -92,7 +92,7 @@ private:
     std::vector<std::optional<std::string>> saved_;
 };
 
-TEST_P(DisplayCheck, DecidesAsQtWouldConnect) {
+TEST_P(DisplayDecision, DecidesAsQtWouldConnect) {
     const DisplayCase& c = GetParam();
     FakeCompositor compositor(RuntimePath("live"));
     ASSERT_TRUE(compositor.Listening());
@@ -115,7 +115,8 @@ TEST_P(DisplayCheck, DecidesAsQtWouldConnect) {
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    EXPECT_EQ(DisplayAvailable(static_cast<int>(arguments.size()), argv.data()), c.expected);
+    EXPECT_EQ(DisplayCheck(static_cast<int>(arguments.size()), argv.data()).Available(),
+              c.expected);
 }
 
 const DisplayCase Cases[] = {
@@ -139,7 +140,7 @@ const DisplayCase Cases[] = {
     {"OtherArgumentsIgnored", "offscreen", {"--fullscreen", "x"}, false, nullptr, false, true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Platforms, DisplayCheck, ::testing::ValuesIn(Cases),
+INSTANTIATE_TEST_SUITE_P(Platforms, DisplayDecision, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
