@@ -15,7 +15,8 @@ done
 build=$SCRATCH/build
 cmake -S "$SOURCE" -B "$build" -DHUSZONEGY_TESTS=OFF -DHUSZONEGY_BENCHMARKS=OFF \
     >"$SCRATCH/configure.log" 2>&1 || fail "configuring failed: $(cat "$SCRATCH/configure.log")"
-cmake --build "$build" --target package >"$SCRATCH/build.log" 2>&1 ||
+cmake --build "$build" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target package \
+    >"$SCRATCH/build.log" 2>&1 ||
     fail "the package target failed: $(tail -n 40 "$SCRATCH/build.log")"
 deb=$build/huszonegy_${VERSION}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb"
