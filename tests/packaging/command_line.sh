@@ -49,6 +49,12 @@ done
 run 0 -- --fullscreen --version
 [ "$(cat "$scratch/out")" = "huszonegy $VERSION" ] || problem "--version after another argument"
 
+# An answer that cannot be written is not a success.
+for option in --version --help; do
+    env -u DISPLAY "$PROGRAM" "$option" >/dev/full 2>/dev/null && problem "$option to a full disk exits 0"
+    env -u DISPLAY "$PROGRAM" "$option" >&- 2>/dev/null && problem "$option to a closed output exits 0"
+done
+
 # An X display number nobody serves here.
 number=999
 while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
