@@ -49,6 +49,12 @@ changelog_version=$(gzip -dc "$root/usr/share/doc/huszonegy/changelog.gz" |
     dpkg-parsechangelog -l - -S Version 2>&1)
 [ "$changelog_version" = "$VERSION" ] ||
     problem "the changelog's first entry is $changelog_version, not $VERSION"
+changelog_date=$(gzip -dc "$root/usr/share/doc/huszonegy/changelog.gz" |
+    dpkg-parsechangelog -l - -S Date 2>&1)
+release_day=$(date -u -d "$changelog_date" +%F 2>/dev/null)
+grep -q -F "<release version=\"$VERSION\" date=\"$release_day\"" \
+    "$root/usr/share/metainfo/$APP_ID.metainfo.xml" ||
+    problem "the metainfo's release $VERSION is not dated $release_day as in the changelog"
 [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) in the package"
 
 # The unpacked tree stands for the installed one: the marker names the folder it is in now.
