@@ -2,6 +2,8 @@
 #include "ui/Main.h"
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
+#include "ui/CommandLine.h"
+#include "ui/DisplayCheck.h"
 #include "ui/Fonts.h"
 #include "ui/ToolTipStyle.h"
 #include "ui/art/Pictures.h"
@@ -31,7 +33,14 @@ QIcon ApplicationIcon() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv))
+        return *status;
     PreferX11OnWayland();
+    const DisplayCheck display(argc, argv);
+    if (!display.Available()) {
+        ReportNoDisplay();
+        return 1;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("huszonegy"));
     // No application display name: on X11 Qt appends it to every caption, and the dialogs

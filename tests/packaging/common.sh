@@ -63,7 +63,8 @@ check_png() {
         problem "$1 is $(be32 "$1" 16)x$(be32 "$1" 20), not ${2}x$2"
 }
 
-# check_tree PREFIX: everything the game installs is there, and nothing else is.
+# check_tree PREFIX INSTALLED_FOLDER: everything the game installs is there, nothing else is,
+# and the install marker names INSTALLED_FOLDER, where the program folder will be found.
 check_tree() {
     _app=$1/lib/huszonegy
     [ -f "$_app/huszonegy" ] && [ -x "$_app/huszonegy" ] || problem "no program $_app/huszonegy"
@@ -71,6 +72,12 @@ check_tree() {
         check_bitmap "$_app/Images/$_code.bmp" 76 124
         check_bitmap "$_app/Images/$_code@2x.bmp" 152 248
     done
+    if [ -f "$_app/installed-folder" ]; then
+        [ "$(cat "$_app/installed-folder")" = "$2" ] ||
+            problem "the install marker names '$(cat "$_app/installed-folder")', not '$2'"
+    else
+        problem "no install marker $_app/installed-folder"
+    fi
     _link=$1/games/huszonegy
     if [ -L "$_link" ]; then
         [ "$(readlink "$_link")" = ../lib/huszonegy/huszonegy ] ||
@@ -87,9 +94,24 @@ check_tree() {
     done
     _svg=$1/share/icons/hicolor/scalable/apps/huszonegy.svg
     [ -f "$_svg" ] && grep -q '<svg' "$_svg" || problem "no scalable icon $_svg"
+    for _page in share/man/man6/huszonegy.6.gz share/man/hu/man6/huszonegy.6.gz \
+        share/doc/huszonegy/changelog.gz; do
+        gzip -t "$1/$_page" 2>/dev/null || problem "no gzip-compressed $_page"
+    done
+    head -n 1 "$1/share/doc/huszonegy/copyright" 2>/dev/null |
+        grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+        problem "share/doc/huszonegy/copyright is not a machine-readable copyright file"
+    grep -q '^huszonegy: ' "$1/share/lintian/overrides/huszonegy" 2>/dev/null ||
+        problem "no lintian override for huszonegy"
 
-    _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|Images/[^/]+\.bmp)|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/doc/huszonegy/[^/]+)$')
+    _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images/[^/]+\.bmp)|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/doc/huszonegy/(copyright|changelog\.gz)|share/man/(hu/)?man6/huszonegy\.6\.gz|share/lintian/overrides/huszonegy)$')
     [ -z "$_stray" ] || problem "files that do not belong to the game: $_stray"
+}
+
+# snapshot DIR: every name under DIR with its type, mode and content, to see that a run of
+# the game changed nothing there.
+snapshot() {
+    (cd "$1" && find . -printf '%y %m %p\n' | sort && find . -type f -exec md5sum {} + | sort)
 }
 
 # need_display: skips the rest of the check when there is no X server to start the game on.

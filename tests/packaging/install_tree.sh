@@ -1,7 +1,9 @@
 #!/bin/sh
-# Installs the build into a scratch prefix and checks the installed tree; then moves the
-# portable program folder to a path with blanks and capitals and plays it from there:
-# it must find its pictures beside itself and keep its settings there when it ends.
+# Installs the build into a scratch prefix with cmake --install and checks the installed tree.
+# Then plays it three ways: installed (results in the player's own folder, nothing written
+# under the prefix), as a portable copy moved to a path with blanks and capitals (results
+# beside itself), and as a portable copy in a folder the player cannot write (results in the
+# player's own folder, the copy untouched).
 # Usage: install_tree.sh BUILD_DIR
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -11,7 +13,7 @@ BUILD=$1
 prefix=$SCRATCH/prefix
 cmake --install "$BUILD" --prefix "$prefix" >"$SCRATCH/install.log" 2>&1 ||
     fail "cmake --install failed: $(cat "$SCRATCH/install.log")"
-check_tree "$prefix"
+check_tree "$prefix" "$(readlink -f "$prefix/lib/huszonegy")"
 
 if command -v desktop-file-validate >/dev/null 2>&1; then
     desktop-file-validate "$prefix/share/applications/huszonegy.desktop" ||
@@ -23,12 +25,41 @@ if command -v appstreamcli >/dev/null 2>&1; then
 fi
 [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) in the installed tree"
 
+# The copies are made before any run, so none of them carries a results file along.
 moved="$SCRATCH/Moved Games/Huszonegy Copy"
-mkdir -p "$SCRATCH/Moved Games"
+mkdir -p "$SCRATCH/Moved Games" "$SCRATCH/Locked"
 cp -a "$prefix/lib/huszonegy" "$moved" || fail "the program folder could not be copied"
+locked=$SCRATCH/Locked/huszonegy
+cp -a "$prefix/lib/huszonegy" "$locked" || fail "the program folder could not be copied"
 need_display
-run_game "$moved/huszonegy" "$SCRATCH/config"
+
+before=$(snapshot "$prefix")
+run_game "$prefix/games/huszonegy" "$SCRATCH/installed/config"
+[ -f "$SCRATCH/installed/config/huszonegy/tavrik.ini" ] ||
+    problem "the installed game kept no tavrik.ini in the per-user folder"
+[ "$(snapshot "$prefix")" = "$before" ] || problem "the installed game wrote under its prefix"
+
+run_game "$moved/huszonegy" "$SCRATCH/moved/config"
 [ -f "$moved/tavrik.ini" ] || problem "the moved program kept no tavrik.ini beside itself"
-[ ! -e "$SCRATCH/config/huszonegy/tavrik.ini" ] ||
+[ ! -e "$SCRATCH/moved/config/huszonegy/tavrik.ini" ] ||
     problem "the moved program wrote its settings to the per-user folder though its own is writable"
+
+# A folder the player cannot write. Root writes anywhere, so under root the unprivileged
+# "nobody" plays.
+if [ "$(id -u)" -eq 0 ]; then
+    command -v setpriv >/dev/null 2>&1 || fail "setpriv is needed to play as an ordinary user"
+    chmod 755 "$SCRATCH"
+    mkdir -p "$SCRATCH/locked"
+    chown 65534:65534 "$SCRATCH/locked"
+    player="setpriv --reuid=65534 --regid=65534 --clear-groups"
+else
+    chmod a-w "$locked"
+    mkdir -p "$SCRATCH/locked"
+    player=
+fi
+before=$(snapshot "$locked")
+run_game "$locked/huszonegy" "$SCRATCH/locked/config" "$player"
+[ -f "$SCRATCH/locked/config/huszonegy/tavrik.ini" ] ||
+    problem "the read-only copy kept no tavrik.ini in the per-user folder"
+[ "$(snapshot "$locked")" = "$before" ] || problem "the read-only copy's folder changed"
 finish

@@ -1,0 +1,36 @@
+# The last step of every install of the game, by `cmake --install` and by the package build
+# (which stages the tree through DESTDIR with the prefix /usr). The install rules set
+# HUSZONEGY_APP_DIR and HUSZONEGY_OBJCOPY before it runs.
+
+set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+set(app "${root}/${HUSZONEGY_APP_DIR}")
+
+# The toolchain's version notes in .comment tell a player nothing; strip leaves them.
+if(HUSZONEGY_OBJCOPY)
+    execute_process(COMMAND "${HUSZONEGY_OBJCOPY}" --remove-section=.comment "${app}/huszonegy"
+                    COMMAND_ERROR_IS_FATAL ANY)
+endif()
+
+# A relative link, so the installed tree can be moved or unpacked under any root.
+set(link "${root}/games/huszonegy")
+message(STATUS "Installing: ${link}")
+file(MAKE_DIRECTORY "${root}/games")
+file(REMOVE "${link}")
+file(CREATE_LINK ../lib/huszonegy/huszonegy "${link}" SYMBOLIC)
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${link}")
+
+# The marker that makes this an installed copy: it names the folder the program will find
+# itself in, so the game keeps every player's results in their own folder and never writes
+# beside itself. A folder copied elsewhere carries a marker that names another place and
+# counts as portable. Installed in place, the folder is named as the system resolves it; a
+# staged tree is named by where it will be unpacked.
+if("$ENV{DESTDIR}" STREQUAL "")
+    file(REAL_PATH "${app}" installed_folder)
+else()
+    cmake_path(SET installed_folder NORMALIZE "${CMAKE_INSTALL_PREFIX}/${HUSZONEGY_APP_DIR}")
+endif()
+set(marker "${app}/installed-folder")
+message(STATUS "Installing: ${marker} (${installed_folder})")
+file(WRITE "${marker}" "${installed_folder}\n")
+file(CHMOD "${marker}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${marker}")

@@ -1,0 +1,76 @@
+#!/bin/sh
+# The program's command line without any display: --version and --help answer on standard
+# output, and a start with no reachable display ends with one clear line instead of Qt's
+# abort, whichever way the display is missing.
+# Usage: command_line.sh PROGRAM VERSION
+set -u
+PROGRAM=$1
+VERSION=$2
+scratch=$(mktemp -d) || exit 1
+trap 'rm -rf "$scratch"' EXIT
+mkdir -m 700 "$scratch/runtime"
+problems=0
+problem() {
+    echo "PROBLEM: $*" >&2
+    problems=$((problems + 1))
+}
+
+# run EXPECTED_STATUS [VARIABLE=VALUE...] -- [ARGUMENT...]: runs the program without a display
+# (plus the given variables) and checks its exit status; out and err hold what it printed.
+run() {
+    _expected=$1
+    shift
+    _assignments=
+    while [ "$1" != -- ]; do
+        _assignments="$_assignments $1"
+        shift
+    done
+    shift
+    # shellcheck disable=SC2086
+    env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM \
+        HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime" \
+        $_assignments timeout 60 "$PROGRAM" "$@" >"$scratch/out" 2>"$scratch/err" </dev/null
+    _status=$?
+    [ "$_status" -eq "$_expected" ] ||
+        problem "'$_assignments $*' exits with $_status, not $_expected: $(cat "$scratch/err")"
+}
+
+run 0 -- --version
+[ "$(cat "$scratch/out")" = "huszonegy $VERSION" ] ||
+    problem "--version prints '$(cat "$scratch/out")', not 'huszonegy $VERSION'"
+[ ! -s "$scratch/err" ] || problem "--version complains: $(cat "$scratch/err")"
+
+run 0 -- --help
+for word in Usage F2 F3 F4 Alt+Enter Esc tavrik.ini .config/huszonegy; do
+    grep -q -F -e "$word" "$scratch/out" || problem "--help does not mention $word"
+done
+[ ! -s "$scratch/err" ] || problem "--help complains: $(cat "$scratch/err")"
+
+run 0 -- --fullscreen --version
+[ "$(cat "$scratch/out")" = "huszonegy $VERSION" ] || problem "--version after another argument"
+
+# An answer that cannot be written is not a success.
+for option in --version --help; do
+    env -u DISPLAY "$PROGRAM" "$option" >/dev/full 2>/dev/null && problem "$option to a full disk exits 0"
+    env -u DISPLAY "$PROGRAM" "$option" >&- 2>/dev/null && problem "$option to a closed output exits 0"
+done
+
+# An X display number nobody serves here.
+number=999
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+    number=$((number - 1))
+done
+
+message="huszonegy: no display: the game needs an X11 or Wayland desktop session"
+for setting in "" "DISPLAY=:$number" "QT_QPA_PLATFORM=xcb" "QT_QPA_PLATFORM=xcb DISPLAY=:$number" \
+    "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=nowhere" "DISPLAY=:$number WAYLAND_DISPLAY=nowhere"; do
+    # shellcheck disable=SC2086
+    run 1 $setting -- --fullscreen
+    [ "$(cat "$scratch/err")" = "$message" ] ||
+        problem "with '$setting' the game says '$(cat "$scratch/err")', not the no-display line"
+    [ ! -s "$scratch/out" ] || problem "with '$setting' the game prints: $(cat "$scratch/out")"
+done
+[ ! -e "$scratch/config" ] || problem "a start without a display made the settings folder"
+
+[ "$problems" -eq 0 ] || { echo "FAIL: $problems problem(s)" >&2; exit 1; }
+echo OK

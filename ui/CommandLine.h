@@ -1,0 +1,9 @@
+#pragma once
+// The two questions the program answers from its command line, before any window exists.
+
+#include <optional>
+
+// With --version or --help among the arguments, prints the version or a short usage on
+// standard output and returns the exit status; the first of them counts. Otherwise returns
+// nothing and the game starts: every other argument is left to Qt or ignored.
+std::optional<int> AnswerCommandLine(int argc, char** argv);
