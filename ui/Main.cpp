@@ -2,7 +2,6 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
-#include "game/Results.h"
 #include "store/Settings.h"
 #include "ui/Beallit.h"
 #include "ui/BitmapLoader.h"
@@ -11,7 +10,9 @@
 #include "ui/Fonts.h"
 #include "ui/Nevjegy.h"
 #include "ui/SessionEnd.h"
+#include "ui/TableAccessibility.h"
 #include "ui/TableLayout.h"
+#include "ui/TableSpeech.h"
 #include "ui/ToolTipStyle.h"
 #include "ui/art/Pictures.h"
 
@@ -19,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -35,9 +37,10 @@ int PictureScale(qreal devicePixelRatio) {
 
 } // namespace
 
-Tfrm_Main::Tfrm_Main(ClockSource clock, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      Game(*this, Results, std::move(clock)) {
+Tfrm_Main::Tfrm_Main(TBeall& results, ClockSource clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Game(*this, results, std::move(clock)),
+      results_(results) {
+    InstallTableAccessibility();
     setObjectName(QStringLiteral("frm_Main"));
     // Desktop taskbars list a window by its title, and the game's taskbar button has always
     // read the application title.
@@ -113,17 +116,18 @@ QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, 
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoRaise(false);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab only, so a mouse player never sees a focus mark.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setDefaultAction(action);
     button->setGeometry(left, top, width, height);
     button->setAccessibleName(action->statusTip());
     // A disabled button lets a press through to the background, which starts a drag.
     const auto followAction = [button, action] {
-        RunGuarded(
-            [&] { button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled()); });
+        button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled());
     };
     followAction();
     connect(action, &QAction::changed, button, followAction);
+    button->installEventFilter(this);
     return button;
 }
 
@@ -214,7 +218,22 @@ void Tfrm_Main::CreateControls() {
     t1 = makeMark("t1", 160, 144);
     t2 = makeMark("t2", 416, 284);
     t0 = makeMark("t0", 160, 424);
+    seats_ = {SeatControls{j0, Label1, Label17, Label20, t0},
+              SeatControls{j1, Label2, Label7, Label9, t1},
+              SeatControls{j2, Label3, Label11, Label14, t2}};
+    announcer_ = new Announcer(this);
+    SetKeyboardOrder();
     DrawWindowPictures();
+}
+
+void Tfrm_Main::SetKeyboardOrder() {
+    // Tab walks the buttons as they read on the table: the top row, then the new-deal
+    // button, then the two beside the player's hand.
+    const QToolButton* const order[] = {SpeedButton9, SpeedButton8, SpeedButton7,
+                                        SpeedButton6, SpeedButton3, SpeedButton2,
+                                        SpeedButton1, SpeedButton4, SpeedButton5};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QToolButton*>(order[i - 1]), const_cast<QToolButton*>(order[i]));
 }
 
 void Tfrm_Main::DrawWindowPictures() {
@@ -257,19 +276,17 @@ void Tfrm_Main::FormCreate() {
     const StoredSettings stored = LoadSettings(settingsPath_);
     // The stored place is used as it is, also off-screen: the player put the window there.
     move(stored.Left, stored.Top);
-    Results = stored.Results;
+    results_ = stored.Results;
     Dragging = false;
-    SetLabelText(Label23, QString::number(Results.Pot));
     ShowResults();
-    SetLabelText(j0, Results.Name);
-    UpdateAccessibleNames();
+    ShowStakeAndName();
 }
 
 void Tfrm_Main::SaveSettingsNow() {
     StoredSettings stored;
     stored.Left = x();
     stored.Top = y();
-    stored.Results = Results;
+    stored.Results = results_;
     SaveSettings(settingsPath_, stored);
 }
 
@@ -301,9 +318,13 @@ void Tfrm_Main::EndSession() {
 
 void Tfrm_Main::aUjExecute() {
     Game.aUjExecute();
+    Announce(DealLine({SeatName(0), SeatName(1), SeatName(2)}, Game.Hands));
 }
 void Tfrm_Main::aLapotExecute() {
     Game.aLapotExecute();
+    // A card that ends the deal was already told with the final hands.
+    if (Game.Phase == DealPhase::InDeal)
+        Announce(DealLine({SeatName(0), SeatName(1), SeatName(2)}, Game.Hands));
 }
 void Tfrm_Main::aMegallExecute() {
     Game.aMegallExecute();
@@ -313,10 +334,8 @@ void Tfrm_Main::aEredmenyTorolExecute() {
 }
 
 void Tfrm_Main::aBeallitExecute() {
-    ShowSettingsDialog();
-    SetLabelText(Label23, QString::number(Results.Pot));
-    SetLabelText(j0, Results.Name);
-    UpdateAccessibleNames();
+    ShowSettingsDialog(results_);
+    ShowStakeAndName();
 }
 
 void Tfrm_Main::aTalcaraExecute() {
@@ -335,20 +354,38 @@ void Tfrm_Main::aHonlapExecute() {
 }
 
 bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* button = qobject_cast<QToolButton*>(watched)) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            // A click puts the table back to its mouse look: no button keeps a focus mark.
+            if (QWidget* focused = focusWidget())
+                focused->clearFocus();
+        } else if (event->type() == QEvent::KeyPress) {
+            // Space presses a button by itself; Enter does the same here. Alt+Enter stays
+            // the settings key, which the window's shortcut takes before it gets here.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                if (button->isEnabled())
+                    button->click();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched != Image2)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        const auto button = static_cast<QMouseEvent*>(event)->button();
-        RunGuarded([&] { Image2MouseDown(button); });
+    case QEvent::MouseButtonDblClick:
+        if (QWidget* focused = focusWidget())
+            focused->clearFocus();
+        Image2MouseDown(static_cast<QMouseEvent*>(event)->button());
         return true;
-    }
     case QEvent::MouseMove:
-        RunGuarded([&] { Image2MouseMove(); });
+        Image2MouseMove();
         return true;
     case QEvent::MouseButtonRelease:
-        RunGuarded([&] { Image2MouseUp(); });
+        Image2MouseUp();
         return true;
     default:
         return QWidget::eventFilter(watched, event);
