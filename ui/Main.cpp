@@ -11,6 +11,7 @@
 #include "ui/Nevjegy.h"
 #include "ui/SessionEnd.h"
 #include "ui/TableAccessibility.h"
+#include "ui/TableButton.h"
 #include "ui/TableLayout.h"
 #include "ui/TableSpeech.h"
 #include "ui/ToolTipStyle.h"
@@ -26,7 +27,9 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -113,7 +116,7 @@ QLabel* Tfrm_Main::MakeLabel(const char* name, int left, int top, const QString&
 
 QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, int top, int width,
                                    int height) {
-    auto* button = new QToolButton(this);
+    auto* button = new TableButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoRaise(false);
     // Reached with Tab only, so a mouse player never sees a focus mark.
@@ -222,18 +225,29 @@ void Tfrm_Main::CreateControls() {
               SeatControls{j1, Label2, Label7, Label9, t1},
               SeatControls{j2, Label3, Label11, Label14, t2}};
     announcer_ = new Announcer(this);
-    SetKeyboardOrder();
+    // The window keeps the focus itself until Tab moves it, so no button shows a focus mark
+    // when the table opens and the function keys never move the focus.
+    setFocus(Qt::OtherFocusReason);
     DrawWindowPictures();
 }
 
-void Tfrm_Main::SetKeyboardOrder() {
+bool Tfrm_Main::focusNextPrevChild(bool next) {
     // Tab walks the buttons as they read on the table: the top row, then the new-deal
-    // button, then the two beside the player's hand.
-    const QToolButton* const order[] = {SpeedButton9, SpeedButton8, SpeedButton7,
-                                        SpeedButton6, SpeedButton3, SpeedButton2,
-                                        SpeedButton1, SpeedButton4, SpeedButton5};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QToolButton*>(order[i - 1]), const_cast<QToolButton*>(order[i]));
+    // button, then the two beside the player's hand; a disabled one is passed over.
+    QWidget* const order[] = {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3,
+                              SpeedButton2, SpeedButton1, SpeedButton4, SpeedButton5};
+    const int count = int(std::size(order));
+    const int step = next ? 1 : count - 1;
+    const auto from = std::find(std::begin(order), std::end(order), focusWidget());
+    int at = from == std::end(order) ? (next ? count - 1 : 0) : int(from - std::begin(order));
+    for (int tried = 0; tried < count; ++tried) {
+        at = (at + step) % count;
+        if (order[at]->isEnabled() && order[at]->isVisible()) {
+            order[at]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Tfrm_Main::DrawWindowPictures() {
@@ -318,13 +332,13 @@ void Tfrm_Main::EndSession() {
 
 void Tfrm_Main::aUjExecute() {
     Game.aUjExecute();
-    Announce(DealLine({SeatName(0), SeatName(1), SeatName(2)}, Game.Hands));
+    Announce(DealLine(SeatNames(), Game.Hands));
 }
 void Tfrm_Main::aLapotExecute() {
     Game.aLapotExecute();
     // A card that ends the deal was already told with the final hands.
     if (Game.Phase == DealPhase::InDeal)
-        Announce(DealLine({SeatName(0), SeatName(1), SeatName(2)}, Game.Hands));
+        Announce(DealLine(SeatNames(), Game.Hands));
 }
 void Tfrm_Main::aMegallExecute() {
     Game.aMegallExecute();

@@ -92,6 +92,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The controls that show one seat, in seat order (human player, Bank, Vuru).
@@ -124,10 +125,10 @@ private:
     void ShowHand(char letter, const Hand& hand, bool faceUp);
     void ShowStakeAndName();
     void DrawSeatName(int seat);
-    QString SeatName(int seat) const;
+    // How the seats are named to a listener: the player by name, then Bank and Vuru.
+    std::array<QString, 3> SeatNames() const;
     void DescribeSeats();
     void Announce(const QString& text);
-    void SetKeyboardOrder();
 
     TBeall& results_;
     std::array<SeatControls, 3> seats_{};

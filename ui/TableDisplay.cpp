@@ -20,6 +20,20 @@ QString PlaceName(char letter, int index) {
     return QChar(letter) + QString::number(index);
 }
 
+// Every change of a name is an event on the accessibility bus; an unchanged one is noise.
+std::array<std::int32_t, 3> MoneyBySeat(const TBeall& results) {
+    return {results.Money1, results.Money2, results.Money3};
+}
+
+std::array<std::int32_t, 3> WinsBySeat(const TBeall& results) {
+    return {results.Win1, results.Win2, results.Win3};
+}
+
+void SetSpokenName(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
 } // namespace
 
 void Tfrm_Main::SetLabelText(QLabel* label, const QString& text) {
@@ -78,7 +92,7 @@ void Tfrm_Main::ShowMessageBox(const QString& text) {
     // The winner box comes once the deal has ended: every hand is told first, then the box
     // speaks the winner.
     if (Game.LastWinner)
-        Announce(FinalLine({SeatName(0), SeatName(1), SeatName(2)}, Game.Hands));
+        Announce(FinalLine(SeatNames(), Game.Hands));
     ::ShowMessageBox(text, this);
 }
 
@@ -106,14 +120,14 @@ void Tfrm_Main::HideCardPlace(char letter, int index) {
     CardPlace* place = CardPlaceAt(letter, index);
     place->hide();
     // A hidden place names no card of an earlier deal.
-    place->setAccessibleName(QString());
+    SetSpokenName(place, QString());
     // Places past the sixth only continue this seat's fan: they go with it.
     for (int i = PlacesPerSeat;; ++i) {
         auto* extra = findChild<CardPlace*>(PlaceName(letter, i), Qt::FindDirectChildrenOnly);
         if (!extra)
             break;
         extra->hide();
-        extra->setAccessibleName(QString());
+        SetSpokenName(extra, QString());
     }
 }
 
@@ -129,7 +143,7 @@ void Tfrm_Main::ShowHand(char letter, const Hand& hand, bool faceUp) {
         const QString path = ProgramDir.File(file);
         // Read anew every time: the player may change the pictures while the game runs.
         place->SetPicture(LoadCardPicture(path, devicePixelRatioF()), path);
-        place->setAccessibleName(faceUp ? CardName(hand[i]) : FaceDownCardName());
+        SetSpokenName(place, faceUp ? CardName(hand[i]) : FaceDownCardName());
     }
 }
 
@@ -141,8 +155,8 @@ void Tfrm_Main::ShowCards() {
 }
 
 void Tfrm_Main::ShowResults() {
-    const std::int32_t money[] = {results_.Money1, results_.Money2, results_.Money3};
-    const std::int32_t won[] = {results_.Win1, results_.Win2, results_.Win3};
+    const auto money = MoneyBySeat(results_);
+    const auto won = WinsBySeat(results_);
     for (int seat = 0; seat < 3; ++seat) {
         SetLabelText(seats_[seat].money, QString::number(money[seat]));
         SetLabelText(seats_[seat].won, QString::number(won[seat]));
@@ -151,12 +165,10 @@ void Tfrm_Main::ShowResults() {
     DescribeSeats();
 }
 
-QString Tfrm_Main::SeatName(int seat) const {
-    static const QString names[] = {QStringLiteral("Játékos"), QStringLiteral("Bank"),
-                                    QStringLiteral("Vuru")};
-    if (seat == 0 && !results_.Name.isEmpty())
-        return results_.Name;
-    return names[seat];
+std::array<QString, 3> Tfrm_Main::SeatNames() const {
+    // A player with no name is still somebody.
+    return {results_.Name.isEmpty() ? QStringLiteral("Játékos") : results_.Name,
+            QStringLiteral("Bank"), QStringLiteral("Vuru")};
 }
 
 void Tfrm_Main::Announce(const QString& text) {
@@ -164,13 +176,14 @@ void Tfrm_Main::Announce(const QString& text) {
 }
 
 void Tfrm_Main::DescribeSeats() {
-    const std::int32_t money[] = {results_.Money1, results_.Money2, results_.Money3};
-    const std::int32_t won[] = {results_.Win1, results_.Win2, results_.Win3};
+    const auto money = MoneyBySeat(results_);
+    const auto won = WinsBySeat(results_);
+    const auto names = SeatNames();
     for (int seat = 0; seat < 3; ++seat) {
         const SeatControls& controls = seats_[seat];
-        const QString who = SeatName(seat);
-        controls.name->setAccessibleName(
-            Game.LastWinner == seat ? QStringLiteral("%1, nyertes").arg(who) : who);
+        const QString& who = names[seat];
+        SetSpokenName(controls.name,
+                      Game.LastWinner == seat ? QStringLiteral("%1, nyertes").arg(who) : who);
         // The computer seats' totals stay secret until their cards turn face up.
         const Hand& hand = Game.Hands[seat];
         const bool secret = seat != 0 && !Game.Revealed;
@@ -178,12 +191,12 @@ void Tfrm_Main::DescribeSeats() {
                               : hand.empty() ? QString()
                                              : QString::number(HandTotal(hand));
         const auto describe = [&who](QLabel* label, const QString& caption, const QString& value) {
-            label->setAccessibleName(QStringLiteral("%1, %2: %3").arg(who, caption, value));
+            SetSpokenName(label, QStringLiteral("%1, %2: %3").arg(who, caption, value));
         };
         describe(controls.total, QStringLiteral("Eredmény"), total);
         describe(controls.money, QStringLiteral("Pénz"), QString::number(money[seat]));
         describe(controls.won, QStringLiteral("Nyert játékok"), QString::number(won[seat]));
-        controls.debt->setAccessibleName(QStringLiteral("%1 adósságban van").arg(who));
+        SetSpokenName(controls.debt, QStringLiteral("%1 adósságban van").arg(who));
     }
-    Label23->setAccessibleName(QStringLiteral("Tét: %1").arg(results_.Pot));
+    SetSpokenName(Label23, QStringLiteral("Tét: %1").arg(results_.Pot));
 }
