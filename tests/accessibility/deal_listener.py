@@ -92,9 +92,14 @@ def spoken_since(mark):
     return lines
 
 
-def key(name):
+def key(name, spoken=True):
+    """Presses a key; with `spoken`, waits (on a busy machine, a while) for the line."""
+    mark = len(events)
     subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-    pump(1.5)
+    end = time.monotonic() + 20
+    while spoken and not spoken_since(mark) and time.monotonic() < end:
+        pump(0.1)
+    pump(1.0)  # whatever else the move brings: the box, focus changes
 
 
 def hand(line, seat):
@@ -185,7 +190,7 @@ def run(game):
              and e[2] in ("alert", "dialog")]
     if not boxes:
         fail("the winner box was not announced")
-    key("Return")
+    key("Return", spoken=False)
 
     hands = {s: hand(final_line, s) for s in (PLAYER, "Bank", "Vuru")}
     if not all(hands.values()):
