@@ -45,8 +45,10 @@ QStringList ToldOfComputerHands(Tfrm_Main& w) {
             for (const CardCode& card : w.Game.Hands[seat])
                 if (text.contains(CardName(card)))
                     told << text;
-            if (text.contains(seats[seat]) && text.contains(total))
-                told << text;
+            // Sentence by sentence, so the player's own total is no false alarm.
+            for (const QString& clause : text.split(QStringLiteral(". ")))
+                if (clause.contains(seats[seat]) && clause.contains(total))
+                    told << text;
         }
     }
     return told;
