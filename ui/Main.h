@@ -2,7 +2,6 @@
 // The main window: the whole card table, its buttons and keys, and the game it owns.
 
 #include "game/DealFlow.h"
-#include "game/Results.h"
 #include "game/Table.h"
 
 #include <QPoint>

@@ -61,10 +61,10 @@ void Tfrm_Main::SetNameColour(int seat, NameColour) {
 
 void Tfrm_Main::DrawSeatName(int seat) {
     const NameColour colour = Game.LastWinner == seat ? Yellow : White;
-    QLabel* name = seats_.at(seat).name;
-    QPalette palette = name->palette();
+    // Only the text colour is the label's own; the rest comes from the window as before.
+    QPalette palette;
     palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
-    name->setPalette(palette);
+    seats_.at(seat).name->setPalette(palette);
 }
 
 void Tfrm_Main::ShowStakeAndName() {
