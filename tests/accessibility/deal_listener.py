@@ -180,6 +180,12 @@ def run(game):
             continue
         counts[press] = {s: int(m.group(1)) for s, m in seen.items()}
         during_deal.append((press, texts_of(window)))
+        # Screen readers speak a notification only while it counts as showing and visible.
+        lines_in_tree = pyatspi.findAllDescendants(
+            window, lambda n: safe(n.getRoleName) == "notification")
+        states = [safe(lambda: n.getState().getStates(), []) for n in lines_in_tree]
+        if not any(pyatspi.STATE_SHOWING in st and pyatspi.STATE_VISIBLE in st for st in states):
+            fail("%s: the spoken line is not showing and visible in the tree" % press)
 
     if not ended:
         fail("the end of the deal was not spoken before the winner box")
