@@ -225,10 +225,17 @@ void Tfrm_Main::CreateControls() {
               SeatControls{j1, Label2, Label7, Label9, t1},
               SeatControls{j2, Label3, Label11, Label14, t2}};
     announcer_ = new Announcer(this);
-    // The window keeps the focus itself until Tab moves it, so no button shows a focus mark
-    // when the table opens and the function keys never move the focus.
-    setFocus(Qt::OtherFocusReason);
+    KeepFocusOnTable();
     DrawWindowPictures();
+}
+
+void Tfrm_Main::KeepFocusOnTable() {
+    // The window holds the focus itself until Tab moves it, and takes it back at a click, so
+    // no button shows a focus mark to a mouse player and the function keys never move the
+    // focus. Left with no focus at all, the window would hand it to its first button when
+    // it is next activated.
+    if (focusWidget() != this)
+        setFocus(Qt::OtherFocusReason);
 }
 
 bool Tfrm_Main::focusNextPrevChild(bool next) {
@@ -370,9 +377,7 @@ void Tfrm_Main::aHonlapExecute() {
 bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
     if (auto* button = qobject_cast<QToolButton*>(watched)) {
         if (event->type() == QEvent::MouseButtonPress) {
-            // A click puts the table back to its mouse look: no button keeps a focus mark.
-            if (QWidget* focused = focusWidget())
-                focused->clearFocus();
+            KeepFocusOnTable();
         } else if (event->type() == QEvent::KeyPress) {
             // Space presses a button by itself; Enter does the same here. Alt+Enter stays
             // the settings key, which the window's shortcut takes before it gets here.
@@ -391,8 +396,7 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (QWidget* focused = focusWidget())
-            focused->clearFocus();
+        KeepFocusOnTable();
         Image2MouseDown(static_cast<QMouseEvent*>(event)->button());
         return true;
     case QEvent::MouseMove:

@@ -128,6 +128,7 @@ private:
     std::array<QString, 3> SeatNames() const;
     void DescribeSeats();
     void Announce(const QString& text);
+    void KeepFocusOnTable();
 
     TBeall& results_;
     std::array<SeatControls, 3> seats_{};
