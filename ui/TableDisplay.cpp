@@ -20,7 +20,6 @@ QString PlaceName(char letter, int index) {
     return QChar(letter) + QString::number(index);
 }
 
-// Every change of a name is an event on the accessibility bus; an unchanged one is noise.
 std::array<std::int32_t, 3> MoneyBySeat(const TBeall& results) {
     return {results.Money1, results.Money2, results.Money3};
 }
@@ -29,6 +28,7 @@ std::array<std::int32_t, 3> WinsBySeat(const TBeall& results) {
     return {results.Win1, results.Win2, results.Win3};
 }
 
+// Every change of a name is an event on the accessibility bus; an unchanged one is noise.
 void SetSpokenName(QWidget* widget, const QString& name) {
     if (widget->accessibleName() != name)
         widget->setAccessibleName(name);

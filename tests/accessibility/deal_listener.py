@@ -211,7 +211,10 @@ def run(game):
                     if "%s %s" % (suit, rank) in text:
                         fail("after %s the tree told %s's card %s %s in %r"
                              % (press, seat, suit, rank, text))
-                # Sentence by sentence, so the player's own total is no false alarm.
+                # Sentence by sentence, so the player's own total is no false alarm; a
+                # bare number, as a label's own text would read, counts too.
+                if text.strip() == str(secret_total):
+                    fail("after %s the tree told %s's total %d bare" % (press, seat, secret_total))
                 for clause in re.split(r"\. ", text):
                     if seat in clause and re.search(r"(?<!\d)%d(?!\d)" % secret_total, clause):
                         fail("after %s the tree told %s's total %d in %r"

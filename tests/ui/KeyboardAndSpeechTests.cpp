@@ -45,10 +45,13 @@ QStringList ToldOfComputerHands(Tfrm_Main& w) {
             for (const CardCode& card : w.Game.Hands[seat])
                 if (text.contains(CardName(card)))
                     told << text;
-            // Sentence by sentence, so the player's own total is no false alarm.
+            // Sentence by sentence, so the player's own total is no false alarm; a bare
+            // number, as a label's own text would read, counts too.
             for (const QString& clause : text.split(QStringLiteral(". ")))
                 if (clause.contains(seats[seat]) && clause.contains(total))
                     told << text;
+            if (text.trimmed() == QString::number(HandTotal(w.Game.Hands[seat])))
+                told << text;
         }
     }
     return told;
