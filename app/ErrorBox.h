@@ -17,4 +17,8 @@ void ShowErrorBox(const QString& message);
 
 // Runs one user action. Any exception it raises stops it there and is shown in the
 // error box; what the action did before stays done. Returns false when it failed.
+// It wraps the entry points that run game or file code, and only those: the actions, the
+// window's creation and closing, the end of the session and a change of screen. Painting,
+// event filters, show events and other handlers that only touch widgets raise nothing and
+// stay unwrapped, so an error there is a bug to fix, not a message for the player.
 bool RunGuarded(const std::function<void()>& action) noexcept;

@@ -85,6 +85,8 @@ void DealFlow::aUjExecute() {
     // The computer seats' totals stay secret during play.
     table_.SetScoreVisible(Bank, false);
     table_.SetScoreVisible(Vuru, false);
+    Phase = DealPhase::InDeal;
+    LastWinner.reset();
     for (int seat : {Human, Bank, Vuru})
         table_.SetNameColour(seat, White);
 }
@@ -131,6 +133,8 @@ void DealFlow::FinishDeal() {
         std::int32_t& money = MoneyOf(results_, seat);
         money = seat == winner ? WrapAdd(money, WrapAdd(pot, pot)) : WrapSub(money, pot);
     }
+    Phase = DealPhase::BetweenDeals;
+    LastWinner = winner;
     table_.SetNameColour(winner, Yellow);
     // Modal: what follows happens once the player has read who won.
     table_.ShowMessageBox(WinnerMessage(winner));

@@ -7,9 +7,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 using Hand = std::vector<CardCode>;
+
+enum class DealPhase { BetweenDeals, InDeal };
 
 // Each action runs its steps in a fixed order and catches nothing: an exception from a
 // table operation ends the action there and leaves what was already done in place.
@@ -36,6 +39,10 @@ public:
     std::array<Hand, 3> Hands;
     std::int32_t NextCard = 0;
     std::array<std::int32_t, 3> Scores{0, 0, 0};
+    // What the table draws from: whether a deal is under way, and who won the last one
+    // (nobody before the first deal ends, and nobody again once a new deal starts).
+    DealPhase Phase = DealPhase::BetweenDeals;
+    std::optional<int> LastWinner;
 
 private:
     Table& table_;

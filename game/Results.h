@@ -1,5 +1,6 @@
 #pragma once
-// The program-wide results: money and games won per seat, the stake and the player's name.
+// The results: money and games won per seat, the stake and the player's name. The program
+// keeps one record, made at start-up and handed to the window that reads, shows and saves it.
 
 #include <QString>
 
@@ -17,8 +18,6 @@ struct TBeall {
 
     bool operator==(const TBeall&) const = default;
 };
-
-extern TBeall Results;
 
 // Money and games won are plain 32-bit numbers that wrap around, as two's complement.
 inline std::int32_t WrapAdd(std::int32_t a, std::int32_t b) {

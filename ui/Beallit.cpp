@@ -1,6 +1,5 @@
 #include "ui/Beallit.h"
 
-#include "app/ErrorBox.h"
 #include "game/Results.h"
 #include "store/IntegerText.h"
 #include "ui/DialogFrame.h"
@@ -41,21 +40,19 @@ Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
 void Tfrm_Beallit::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The usual first wish is a new name, so typing replaces the old one outright.
-    RunGuarded([this] {
-        Edit1->setFocus(Qt::OtherFocusReason);
-        Edit1->selectAll();
-    });
+    Edit1->setFocus(Qt::OtherFocusReason);
+    Edit1->selectAll();
 }
 
-void ShowSettingsDialog() {
+void ShowSettingsDialog(TBeall& results) {
     Tfrm_Beallit dialog;
-    dialog.Edit1->setText(Results.Name);
-    dialog.Edit2->setText(QString::number(Results.Pot));
+    dialog.Edit1->setText(results.Name);
+    dialog.Edit2->setText(QString::number(results.Pot));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Results.Name = dialog.Edit1->text();
+    results.Name = dialog.Edit1->text();
     // The stake is taken exactly as typed: a blank after the number makes it unreadable,
     // and an unreadable stake quietly keeps the old one.
     if (const auto stake = ParseInt32(dialog.Edit2->text()))
-        Results.Pot = *stake;
+        results.Pot = *stake;
 }

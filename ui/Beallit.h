@@ -5,6 +5,7 @@
 
 #include <functional>
 
+struct TBeall;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,5 +26,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// Runs the dialog modally over the program and updates Results.Name and Results.Pot on OK.
-void ShowSettingsDialog();
+// Runs the dialog modally over the program and updates the name and the stake on OK.
+void ShowSettingsDialog(TBeall& results);

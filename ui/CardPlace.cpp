@@ -1,7 +1,5 @@
 #include "ui/CardPlace.h"
 
-#include "app/ErrorBox.h"
-
 #include <QPainter>
 
 CardPlace::CardPlace(QWidget* parent) : QWidget(parent) {
@@ -19,9 +17,7 @@ void CardPlace::SetPicture(const QPixmap& picture, const QString& file) {
 void CardPlace::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
-    RunGuarded([this] {
-        QPainter painter(this);
-        // The widget's own rectangle clips a larger picture to the place.
-        painter.drawPixmap(0, 0, picture_);
-    });
+    QPainter painter(this);
+    // The widget's own rectangle clips a larger picture to the place.
+    painter.drawPixmap(0, 0, picture_);
 }

@@ -2,7 +2,6 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
-#include "game/Results.h"
 #include "store/Settings.h"
 #include "ui/Beallit.h"
 #include "ui/BitmapLoader.h"
@@ -11,7 +10,10 @@
 #include "ui/Fonts.h"
 #include "ui/Nevjegy.h"
 #include "ui/SessionEnd.h"
+#include "ui/TableAccessibility.h"
+#include "ui/TableButton.h"
 #include "ui/TableLayout.h"
+#include "ui/TableSpeech.h"
 #include "ui/ToolTipStyle.h"
 #include "ui/art/Pictures.h"
 
@@ -19,12 +21,15 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -35,9 +40,10 @@ int PictureScale(qreal devicePixelRatio) {
 
 } // namespace
 
-Tfrm_Main::Tfrm_Main(ClockSource clock, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      Game(*this, Results, std::move(clock)) {
+Tfrm_Main::Tfrm_Main(TBeall& results, ClockSource clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Game(*this, results, std::move(clock)),
+      results_(results) {
+    InstallTableAccessibility();
     setObjectName(QStringLiteral("frm_Main"));
     // Desktop taskbars list a window by its title, and the game's taskbar button has always
     // read the application title.
@@ -110,20 +116,21 @@ QLabel* Tfrm_Main::MakeLabel(const char* name, int left, int top, const QString&
 
 QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, int top, int width,
                                    int height) {
-    auto* button = new QToolButton(this);
+    auto* button = new TableButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoRaise(false);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab only, so a mouse player never sees a focus mark.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setDefaultAction(action);
     button->setGeometry(left, top, width, height);
     button->setAccessibleName(action->statusTip());
     // A disabled button lets a press through to the background, which starts a drag.
     const auto followAction = [button, action] {
-        RunGuarded(
-            [&] { button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled()); });
+        button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled());
     };
     followAction();
     connect(action, &QAction::changed, button, followAction);
+    button->installEventFilter(this);
     return button;
 }
 
@@ -214,7 +221,40 @@ void Tfrm_Main::CreateControls() {
     t1 = makeMark("t1", 160, 144);
     t2 = makeMark("t2", 416, 284);
     t0 = makeMark("t0", 160, 424);
+    seats_ = {SeatControls{j0, Label1, Label17, Label20, t0},
+              SeatControls{j1, Label2, Label7, Label9, t1},
+              SeatControls{j2, Label3, Label11, Label14, t2}};
+    announcer_ = new Announcer(this);
+    KeepFocusOnTable();
     DrawWindowPictures();
+}
+
+void Tfrm_Main::KeepFocusOnTable() {
+    // The window holds the focus itself until Tab moves it, and takes it back at a click, so
+    // no button shows a focus mark to a mouse player and the function keys never move the
+    // focus. Left with no focus at all, the window would hand it to its first button when
+    // it is next activated.
+    if (focusWidget() != this)
+        setFocus(Qt::OtherFocusReason);
+}
+
+bool Tfrm_Main::focusNextPrevChild(bool next) {
+    // Tab walks the buttons as they read on the table: the top row, then the new-deal
+    // button, then the two beside the player's hand; a disabled one is passed over.
+    QWidget* const order[] = {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3,
+                              SpeedButton2, SpeedButton1, SpeedButton4, SpeedButton5};
+    const int count = int(std::size(order));
+    const int step = next ? 1 : count - 1;
+    const auto from = std::find(std::begin(order), std::end(order), focusWidget());
+    int at = from == std::end(order) ? (next ? count - 1 : 0) : int(from - std::begin(order));
+    for (int tried = 0; tried < count; ++tried) {
+        at = (at + step) % count;
+        if (order[at]->isEnabled() && order[at]->isVisible()) {
+            order[at]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Tfrm_Main::DrawWindowPictures() {
@@ -257,19 +297,17 @@ void Tfrm_Main::FormCreate() {
     const StoredSettings stored = LoadSettings(settingsPath_);
     // The stored place is used as it is, also off-screen: the player put the window there.
     move(stored.Left, stored.Top);
-    Results = stored.Results;
+    results_ = stored.Results;
     Dragging = false;
-    SetLabelText(Label23, QString::number(Results.Pot));
     ShowResults();
-    SetLabelText(j0, Results.Name);
-    UpdateAccessibleNames();
+    ShowStakeAndName();
 }
 
 void Tfrm_Main::SaveSettingsNow() {
     StoredSettings stored;
     stored.Left = x();
     stored.Top = y();
-    stored.Results = Results;
+    stored.Results = results_;
     SaveSettings(settingsPath_, stored);
 }
 
@@ -311,9 +349,13 @@ void Tfrm_Main::EndSession() {
 
 void Tfrm_Main::aUjExecute() {
     Game.aUjExecute();
+    Announce(DealLine(SeatNames(), Game.Hands));
 }
 void Tfrm_Main::aLapotExecute() {
     Game.aLapotExecute();
+    // A card that ends the deal was already told with the final hands.
+    if (Game.Phase == DealPhase::InDeal)
+        Announce(DealLine(SeatNames(), Game.Hands));
 }
 void Tfrm_Main::aMegallExecute() {
     Game.aMegallExecute();
@@ -323,10 +365,8 @@ void Tfrm_Main::aEredmenyTorolExecute() {
 }
 
 void Tfrm_Main::aBeallitExecute() {
-    ShowSettingsDialog();
-    SetLabelText(Label23, QString::number(Results.Pot));
-    SetLabelText(j0, Results.Name);
-    UpdateAccessibleNames();
+    ShowSettingsDialog(results_);
+    ShowStakeAndName();
 }
 
 void Tfrm_Main::aTalcaraExecute() {
@@ -345,20 +385,35 @@ void Tfrm_Main::aHonlapExecute() {
 }
 
 bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* button = qobject_cast<QToolButton*>(watched)) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            KeepFocusOnTable();
+        } else if (event->type() == QEvent::KeyPress) {
+            // Space presses a button by itself; Enter does the same here. Alt+Enter stays
+            // the settings key, which the window's shortcut takes before it gets here.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                if (button->isEnabled())
+                    button->click();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched != Image2)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        const auto button = static_cast<QMouseEvent*>(event)->button();
-        RunGuarded([&] { Image2MouseDown(button); });
+    case QEvent::MouseButtonDblClick:
+        KeepFocusOnTable();
+        Image2MouseDown(static_cast<QMouseEvent*>(event)->button());
         return true;
-    }
     case QEvent::MouseMove:
-        RunGuarded([&] { Image2MouseMove(); });
+        Image2MouseMove();
         return true;
     case QEvent::MouseButtonRelease:
-        RunGuarded([&] { Image2MouseUp(); });
+        Image2MouseUp();
         return true;
     default:
         return QWidget::eventFilter(watched, event);

@@ -17,6 +17,7 @@ class QToolButton;
 class TExe;
 class ButtonTips;
 class SessionEnd;
+class Announcer;
 
 class Tfrm_Main : public QWidget, public Table {
     Q_OBJECT
@@ -24,8 +25,11 @@ public:
     static constexpr int ClientWidth = 512;
     static constexpr int ClientHeight = 516;
 
-    // `clock` seeds the shuffles; tests pass a fixed one.
-    explicit Tfrm_Main(ClockSource clock = SteadyClockLow32, QWidget* parent = nullptr);
+    // `results` is the program's one record of money, games won, stake and name; the window
+    // reads it from the settings file and keeps it current. `clock` seeds the shuffles;
+    // tests pass a fixed one.
+    explicit Tfrm_Main(TBeall& results, ClockSource clock = SteadyClockLow32,
+                       QWidget* parent = nullptr);
     ~Tfrm_Main() override;
 
     // Table
@@ -87,8 +91,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The controls that show one seat, in seat order (human player, Bank, Vuru).
+    struct SeatControls {
+        QLabel* name;
+        QLabel* total;
+        QLabel* money;
+        QLabel* won;
+        QLabel* debt;
+    };
+
     void CreateControls();
     // Everything the window draws itself, at the screen's current resolution.
     void DrawWindowPictures();
@@ -108,8 +122,17 @@ private:
     void Image2MouseUp();
     void SetLabelText(QLabel* label, const QString& text);
     void ShowHand(char letter, const Hand& hand, bool faceUp);
-    void UpdateAccessibleNames();
+    void ShowStakeAndName();
+    void DrawSeatName(int seat);
+    // How the seats are named to a listener: the player by name, then Bank and Vuru.
+    std::array<QString, 3> SeatNames() const;
+    void DescribeSeats();
+    void Announce(const QString& text);
+    void KeepFocusOnTable();
 
+    TBeall& results_;
+    std::array<SeatControls, 3> seats_{};
+    Announcer* announcer_ = nullptr;
     QString settingsPath_;
     ButtonTips* tips_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;

@@ -66,13 +66,11 @@ TBevelPanel::TBevelPanel(Bevel outer, Bevel inner, QWidget* parent)
 
 void TBevelPanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    RunGuarded([this] {
-        QPainter painter(this);
-        const QRect outer = rect();
-        qDrawShadeRect(&painter, outer, palette(), outer_ == Bevel::Lowered, 1, 0);
-        qDrawShadeRect(&painter, outer.adjusted(1, 1, -1, -1), palette(), inner_ == Bevel::Lowered,
-                       1, 0);
-    });
+    QPainter painter(this);
+    const QRect outer = rect();
+    qDrawShadeRect(&painter, outer, palette(), outer_ == Bevel::Lowered, 1, 0);
+    qDrawShadeRect(&painter, outer.adjusted(1, 1, -1, -1), palette(), inner_ == Bevel::Lowered, 1,
+                   0);
 }
 
 Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) {

@@ -2,11 +2,12 @@
 #include "ui/Main.h"
 
 #include "app/Seged.h"
-#include "game/Results.h"
 #include "ui/BitmapLoader.h"
 #include "ui/CardNames.h"
 #include "ui/CardPlace.h"
+#include "ui/TableAccessibility.h"
 #include "ui/TableLayout.h"
+#include "ui/TableSpeech.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,9 +20,18 @@ QString PlaceName(char letter, int index) {
     return QChar(letter) + QString::number(index);
 }
 
-bool IsWinnerColour(const QLabel* label) {
-    return label->palette().color(QPalette::WindowText) ==
-           QColor(Yellow.red, Yellow.green, Yellow.blue);
+std::array<std::int32_t, 3> MoneyBySeat(const TBeall& results) {
+    return {results.Money1, results.Money2, results.Money3};
+}
+
+std::array<std::int32_t, 3> WinsBySeat(const TBeall& results) {
+    return {results.Win1, results.Win2, results.Win3};
+}
+
+// Every change of a name is an event on the accessibility bus; an unchanged one is noise.
+void SetSpokenName(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
 }
 
 } // namespace
@@ -32,23 +42,36 @@ void Tfrm_Main::SetLabelText(QLabel* label, const QString& text) {
     label->adjustSize();
 }
 
+// The accessible names follow at the next ShowCards, which comes after every new card: a
+// computer seat's new total must not be told in the moment before its label hides.
 void Tfrm_Main::SetScoreText(int seat, const QString& text) {
-    QLabel* const labels[] = {Label1, Label2, Label3};
-    SetLabelText(labels[seat], text);
-    UpdateAccessibleNames();
+    SetLabelText(seats_.at(seat).total, text);
 }
 
 void Tfrm_Main::SetScoreVisible(int seat, bool visible) {
-    QLabel* const labels[] = {Label1, Label2, Label3};
-    labels[seat]->setVisible(visible);
+    seats_.at(seat).total->setVisible(visible);
 }
 
-void Tfrm_Main::SetNameColour(int seat, NameColour colour) {
-    QLabel* const names[] = {j0, j1, j2};
-    QPalette palette = names[seat]->palette();
+// The deal flow records the winner before it asks for the colour, so the name is drawn
+// from that record; the colour it passes is the same.
+void Tfrm_Main::SetNameColour(int seat, NameColour) {
+    DrawSeatName(seat);
+    DescribeSeats();
+}
+
+void Tfrm_Main::DrawSeatName(int seat) {
+    const NameColour colour = Game.LastWinner == seat ? Yellow : White;
+    // Only the text colour is the label's own; the rest comes from the window as before.
+    QPalette palette;
     palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
-    names[seat]->setPalette(palette);
-    UpdateAccessibleNames();
+    seats_.at(seat).name->setPalette(palette);
+}
+
+void Tfrm_Main::ShowStakeAndName() {
+    SetLabelText(Label23, QString::number(results_.Pot));
+    SetLabelText(j0, results_.Name);
+    DrawSeatName(0);
+    DescribeSeats();
 }
 
 void Tfrm_Main::SetActionEnabled(GameAction action, bool enabled) {
@@ -66,6 +89,10 @@ void Tfrm_Main::SetActionEnabled(GameAction action, bool enabled) {
 }
 
 void Tfrm_Main::ShowMessageBox(const QString& text) {
+    // The winner box comes once the deal has ended: every hand is told first, then the box
+    // speaks the winner.
+    if (Game.LastWinner)
+        Announce(FinalLine(SeatNames(), Game.Hands));
     ::ShowMessageBox(text, this);
 }
 
@@ -90,13 +117,17 @@ CardPlace* Tfrm_Main::CardPlaceAt(char letter, int index) {
 }
 
 void Tfrm_Main::HideCardPlace(char letter, int index) {
-    CardPlaceAt(letter, index)->hide();
+    CardPlace* place = CardPlaceAt(letter, index);
+    place->hide();
+    // A hidden place names no card of an earlier deal.
+    SetSpokenName(place, QString());
     // Places past the sixth only continue this seat's fan: they go with it.
     for (int i = PlacesPerSeat;; ++i) {
         auto* extra = findChild<CardPlace*>(PlaceName(letter, i), Qt::FindDirectChildrenOnly);
         if (!extra)
             break;
         extra->hide();
+        SetSpokenName(extra, QString());
     }
 }
 
@@ -112,7 +143,7 @@ void Tfrm_Main::ShowHand(char letter, const Hand& hand, bool faceUp) {
         const QString path = ProgramDir.File(file);
         // Read anew every time: the player may change the pictures while the game runs.
         place->SetPicture(LoadCardPicture(path, devicePixelRatioF()), path);
-        place->setAccessibleName(faceUp ? CardName(hand[i]) : FaceDownCardName());
+        SetSpokenName(place, faceUp ? CardName(hand[i]) : FaceDownCardName());
     }
 }
 
@@ -120,44 +151,52 @@ void Tfrm_Main::ShowCards() {
     ShowHand('a', Game.Hands[0], true);
     ShowHand('b', Game.Hands[1], Game.Revealed);
     ShowHand('c', Game.Hands[2], Game.Revealed);
+    DescribeSeats();
 }
 
 void Tfrm_Main::ShowResults() {
-    SetLabelText(Label17, QString::number(Results.Money1));
-    SetLabelText(Label7, QString::number(Results.Money2));
-    SetLabelText(Label11, QString::number(Results.Money3));
-    SetLabelText(Label9, QString::number(Results.Win2));
-    SetLabelText(Label14, QString::number(Results.Win3));
-    SetLabelText(Label20, QString::number(Results.Win1));
-    t0->setVisible(Results.Money1 < 0);
-    t1->setVisible(Results.Money2 < 0);
-    t2->setVisible(Results.Money3 < 0);
-    UpdateAccessibleNames();
+    const auto money = MoneyBySeat(results_);
+    const auto won = WinsBySeat(results_);
+    for (int seat = 0; seat < 3; ++seat) {
+        SetLabelText(seats_[seat].money, QString::number(money[seat]));
+        SetLabelText(seats_[seat].won, QString::number(won[seat]));
+        seats_[seat].debt->setVisible(money[seat] < 0);
+    }
+    DescribeSeats();
 }
 
-void Tfrm_Main::UpdateAccessibleNames() {
-    struct Seat {
-        QLabel* name;
-        QLabel* total;
-        QLabel* money;
-        QLabel* won;
-        QLabel* debt;
-    };
-    const Seat seats[] = {{j0, Label1, Label17, Label20, t0},
-                          {j1, Label2, Label7, Label9, t1},
-                          {j2, Label3, Label11, Label14, t2}};
-    for (const Seat& seat : seats) {
-        const QString who =
-            seat.name->text().isEmpty() ? QStringLiteral("Játékos") : seat.name->text();
-        seat.name->setAccessibleName(
-            IsWinnerColour(seat.name) ? QStringLiteral("%1, nyertes").arg(who) : who);
-        const auto describe = [&who](QLabel* label, const QString& caption) {
-            label->setAccessibleName(QStringLiteral("%1, %2: %3").arg(who, caption, label->text()));
+std::array<QString, 3> Tfrm_Main::SeatNames() const {
+    // A player with no name is still somebody.
+    return {results_.Name.isEmpty() ? QStringLiteral("Játékos") : results_.Name,
+            QStringLiteral("Bank"), QStringLiteral("Vuru")};
+}
+
+void Tfrm_Main::Announce(const QString& text) {
+    announcer_->Announce(text);
+}
+
+void Tfrm_Main::DescribeSeats() {
+    const auto money = MoneyBySeat(results_);
+    const auto won = WinsBySeat(results_);
+    const auto names = SeatNames();
+    for (int seat = 0; seat < 3; ++seat) {
+        const SeatControls& controls = seats_[seat];
+        const QString& who = names[seat];
+        SetSpokenName(controls.name,
+                      Game.LastWinner == seat ? QStringLiteral("%1, nyertes").arg(who) : who);
+        // The computer seats' totals stay secret until their cards turn face up.
+        const Hand& hand = Game.Hands[seat];
+        const bool secret = seat != 0 && !Game.Revealed;
+        const QString total = secret         ? QStringLiteral("rejtett")
+                              : hand.empty() ? QString()
+                                             : QString::number(HandTotal(hand));
+        const auto describe = [&who](QLabel* label, const QString& caption, const QString& value) {
+            SetSpokenName(label, QStringLiteral("%1, %2: %3").arg(who, caption, value));
         };
-        describe(seat.total, QStringLiteral("Eredmény"));
-        describe(seat.money, QStringLiteral("Pénz"));
-        describe(seat.won, QStringLiteral("Nyert játékok"));
-        seat.debt->setAccessibleName(QStringLiteral("%1 adósságban van").arg(who));
+        describe(controls.total, QStringLiteral("Eredmény"), total);
+        describe(controls.money, QStringLiteral("Pénz"), QString::number(money[seat]));
+        describe(controls.won, QStringLiteral("Nyert játékok"), QString::number(won[seat]));
+        SetSpokenName(controls.debt, QStringLiteral("%1 adósságban van").arg(who));
     }
-    Label23->setAccessibleName(QStringLiteral("Tét: %1").arg(Label23->text()));
+    SetSpokenName(Label23, QStringLiteral("Tét: %1").arg(results_.Pot));
 }

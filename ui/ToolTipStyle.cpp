@@ -1,7 +1,5 @@
 #include "ui/ToolTipStyle.h"
 
-#include "app/ErrorBox.h"
-
 #include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -50,15 +48,13 @@ void ButtonTips::Silence(QWidget* widget) {
 bool ButtonTips::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return false;
-    RunGuarded([&] {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && tipped_.contains(watched) && !widget->toolTip().isEmpty()) {
-            const auto* help = static_cast<QHelpEvent*>(event);
-            QToolTip::showText(help->globalPos(), widget->toolTip(), widget, widget->rect(),
-                               ToolTipShowMs);
-        } else {
-            QToolTip::hideText();
-        }
-    });
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && tipped_.contains(watched) && !widget->toolTip().isEmpty()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, widget->rect(),
+                           ToolTipShowMs);
+    } else {
+        QToolTip::hideText();
+    }
     return true;
 }

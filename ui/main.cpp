@@ -55,7 +55,9 @@ int main(int argc, char** argv) {
     RegisterWindowsFonts();
     InstallToolTipStyle();
 
-    Tfrm_Main frm_Main;
+    // The one record of the results, for as long as the program runs.
+    TBeall Results;
+    Tfrm_Main frm_Main(Results);
     frm_Main.show();
     return QApplication::exec();
 }

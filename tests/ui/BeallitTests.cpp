@@ -16,15 +16,7 @@ namespace {
 
 class SettingsDialog : public ::testing::Test {
 protected:
-    void SetUp() override {
-        saved_ = Results;
-        Results.Name = QStringLiteral("Tarvesz");
-        Results.Pot = 50;
-    }
-    void TearDown() override { Results = saved_; }
-
-private:
-    TBeall saved_;
+    TBeall results; // the name "Tarvesz", the stake 50
 };
 
 TEST(SettingsDialogLayout, ControlsSitAtTheirPlacesInTahoma) {
@@ -65,9 +57,9 @@ TEST_P(SettingsTakenWithEnter, TheNameAlwaysTheStakeOnlyWhenItReads) {
         TypeText(dialog.Edit2, stake);
         QTest::keyClick(dialog.Edit2, Qt::Key_Return);
     });
-    ShowSettingsDialog();
-    EXPECT_EQ(Results.Name, name);
-    EXPECT_EQ(Results.Pot, GetParam().expectedPot);
+    ShowSettingsDialog(results);
+    EXPECT_EQ(results.Name, name);
+    EXPECT_EQ(results.Pot, GetParam().expectedPot);
 }
 
 // Nothing trims the stake; an unreadable one keeps the old stake of 50. "Łukasz ✓" cannot
@@ -96,17 +88,17 @@ TEST_P(SettingsLeftWithout, ChangesNothing) {
         else
             dialog.windowHandle()->close();
     });
-    ShowSettingsDialog();
-    EXPECT_EQ(Results.Name, QStringLiteral("Tarvesz"));
-    EXPECT_EQ(Results.Pot, 50);
+    ShowSettingsDialog(results);
+    EXPECT_EQ(results.Name, QStringLiteral("Tarvesz"));
+    EXPECT_EQ(results.Pot, 50);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, SettingsLeftWithout,
                          ::testing::Values(Leave::MegsemButton, Leave::EscKey, Leave::CloseBox));
 
 TEST_F(SettingsDialog, OpensOnTheWholeNameSelectedThenTabsToStakeOkMegsemAndRound) {
-    Results.Name = QStringLiteral("Nagy Ágnes");
-    Results.Pot = -20;
+    results.Name = QStringLiteral("Nagy Ágnes");
+    results.Pot = -20;
     QString stake, selected;
     QList<QWidget*> visited, expected;
     OnModal<Tfrm_Beallit>([&](Tfrm_Beallit& dialog) {
@@ -120,7 +112,7 @@ TEST_F(SettingsDialog, OpensOnTheWholeNameSelectedThenTabsToStakeOkMegsemAndRoun
         }
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
     });
-    ShowSettingsDialog();
+    ShowSettingsDialog(results);
     EXPECT_EQ(selected, QStringLiteral("Nagy Ágnes"));
     EXPECT_EQ(stake, QStringLiteral("-20"));
     EXPECT_EQ(visited, expected);
@@ -138,7 +130,7 @@ TEST_F(SettingsDialog, KeepsTheRestOfTheProgramOutWhileItIsUp) {
         QTest::mouseClick(elsewhere.windowHandle(), Qt::LeftButton, {}, middle);
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
     });
-    ShowSettingsDialog();
+    ShowSettingsDialog(results);
     EXPECT_EQ(pressed, 0);
     QTest::mouseClick(elsewhere.windowHandle(), Qt::LeftButton, {}, middle);
     EXPECT_EQ(pressed, 1);

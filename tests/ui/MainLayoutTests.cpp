@@ -74,7 +74,7 @@ struct LabelLook {
 };
 
 TEST_F(MainWindowTest, LabelsAreWhiteComicTextGrowingFromTheirLeftEdge) {
-    Results.Name = QStringLiteral("Árvíztűrő Tünde");
+    results.Name = QStringLiteral("Árvíztűrő Tünde");
     ASSERT_FALSE(QFile::exists(SettingsFile()));
     Tfrm_Main& w = Open();
     const LabelLook labels[] = {

@@ -1,6 +1,6 @@
 #pragma once
 // A main window on a table of its own: a temporary program folder with every card picture,
-// message boxes answered by script, and the program-wide records put back afterwards.
+// message boxes answered by script, and a results record of its own.
 
 #include "app/Seged.h"
 #include "game/Results.h"
@@ -48,7 +48,6 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         savedProgramDir = ProgramDir;
-        savedResults = Results;
         ProgramDir = TProgramDir{folder.path().toLower(), folder.path()};
         QDir().mkpath(ImagesPath());
         const QDir source(CardPictureFolder());
@@ -64,14 +63,13 @@ protected:
         window.reset();
         SetMessageBoxHook(savedHook);
         ProgramDir = savedProgramDir;
-        Results = savedResults;
     }
 
     QString ImagesPath() const { return folder.path() + QStringLiteral("/Images"); }
     QString SettingsFile() const { return folder.path() + QStringLiteral("/tavrik.ini"); }
 
     Tfrm_Main& Open() {
-        window = std::make_unique<Tfrm_Main>([] { return 20261207u; });
+        window = std::make_unique<Tfrm_Main>(results, [] { return 20261207u; });
         return *window;
     }
 
@@ -101,12 +99,12 @@ protected:
     }
 
     QTemporaryDir folder;
+    TBeall results;
     std::unique_ptr<Tfrm_Main> window;
     std::vector<BoxRequest> boxes;
     bool answer = true;
 
 private:
     TProgramDir savedProgramDir;
-    TBeall savedResults;
     MessageBoxHook savedHook;
 };

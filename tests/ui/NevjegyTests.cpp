@@ -93,12 +93,12 @@ struct DealSnapshot {
     bool canDeal, canDraw, canStand;
     QString playerName, playerTotal;
 
-    static DealSnapshot Of(const Tfrm_Main& window) {
+    static DealSnapshot Of(const Tfrm_Main& window, const TBeall& results) {
         return {window.Game.Hands,
                 window.Game.Scores,
                 window.Game.NextCard,
                 window.Game.Revealed,
-                Results,
+                results,
                 window.aUj->isEnabled(),
                 window.aLapot->isEnabled(),
                 window.aMegall->isEnabled(),
@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, AboutBoxOpenedDuringADealLeavesTheDealAsItWas) {
     Tfrm_Main& window = OpenShown();
     window.aUj->trigger();
     ASSERT_TRUE(window.aLapot->isEnabled()) << "a deal should be under way";
-    const DealSnapshot before = DealSnapshot::Of(window);
+    const DealSnapshot before = DealSnapshot::Of(window, results);
 
     bool opened = false;
     OnModal<Tfrm_Nevjegy>([&](Tfrm_Nevjegy& box) {
@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, AboutBoxOpenedDuringADealLeavesTheDealAsItWas) {
 
     EXPECT_TRUE(opened);
     EXPECT_FALSE(window.isMinimized());
-    EXPECT_TRUE(DealSnapshot::Of(window) == before);
+    EXPECT_TRUE(DealSnapshot::Of(window, results) == before);
     EXPECT_TRUE(boxes.empty()) << "no message or error box was expected";
 }
 

@@ -1,3 +1,0 @@
-#include "game/Results.h"
-
-TBeall Results;

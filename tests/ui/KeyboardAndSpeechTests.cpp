@@ -1,0 +1,225 @@
+// Playing without a mouse and without sight: Tab reaches the buttons, the keys work from
+// anywhere, each move is spoken, and the accessibility tree keeps the hidden hands hidden.
+#include "BeallitModalScript.h"
+#include "MainWindowFixture.h"
+
+#include "app/ErrorBox.h"
+#include "ui/Beallit.h"
+#include "ui/CardNames.h"
+#include "ui/TableAccessibility.h"
+#include "ui/TableSpeech.h"
+
+#include <QAction>
+#include <QImage>
+#include <QRegularExpression>
+#include <QWindow>
+
+namespace {
+
+// Every text the tree holds under `face`: names, descriptions, values, help and contents.
+void CollectTexts(QAccessibleInterface* face, QStringList& texts, int depth = 0) {
+    if (!face || depth > 20)
+        return;
+    for (const auto kind :
+         {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
+        texts << face->text(kind);
+    if (QAccessibleTextInterface* text = face->textInterface())
+        texts << text->text(0, text->characterCount());
+    if (QAccessibleValueInterface* value = face->valueInterface())
+        texts << value->currentValue().toString();
+    for (int i = 0; i < face->childCount(); ++i)
+        CollectTexts(face->child(i), texts, depth + 1);
+}
+
+// What the tree tells of the Bank's and Vuru's hands: their card names, and their totals
+// in any text about them.
+QStringList ToldOfComputerHands(Tfrm_Main& w) {
+    QStringList texts;
+    CollectTexts(QAccessible::queryAccessibleInterface(&w), texts);
+    QStringList told;
+    const QString seats[] = {QString(), QStringLiteral("Bank"), QStringLiteral("Vuru")};
+    for (int seat : {1, 2}) {
+        const QRegularExpression total(
+            QStringLiteral("(?<!\\d)%1(?!\\d)").arg(HandTotal(w.Game.Hands[seat])));
+        for (const QString& text : texts) {
+            for (const CardCode& card : w.Game.Hands[seat])
+                if (text.contains(CardName(card)))
+                    told << text;
+            // Sentence by sentence, so the player's own total is no false alarm; a bare
+            // number, as a label's own text would read, counts too.
+            for (const QString& clause : text.split(QStringLiteral(". ")))
+                if (clause.contains(seats[seat]) && clause.contains(total))
+                    told << text;
+            if (text.trimmed() == QString::number(HandTotal(w.Game.Hands[seat])))
+                told << text;
+        }
+    }
+    return told;
+}
+
+Announcer* SpokenLine(Tfrm_Main& w) {
+    return w.findChild<Announcer*>();
+}
+
+TEST_F(MainWindowTest, TheTreeTellsNoHiddenTotalOrCardUntilTheEnd) {
+    Tfrm_Main& w = OpenShown();
+    // The fixture's seed gives a deal that takes a card and stays under 22.
+    for (QAction* move : {w.aUj, w.aLapot}) {
+        SCOPED_TRACE(move->objectName().toStdString());
+        move->trigger();
+        ASSERT_EQ(w.Game.Phase, DealPhase::InDeal);
+        const QStringList told = ToldOfComputerHands(w);
+        EXPECT_TRUE(told.isEmpty()) << told.join(QStringLiteral(" | ")).toStdString();
+    }
+    w.aMegall->trigger();
+    ASSERT_EQ(w.Game.Phase, DealPhase::BetweenDeals);
+    // The same walk finds them once the cards are face up.
+    EXPECT_FALSE(ToldOfComputerHands(w).isEmpty());
+}
+
+TEST_F(MainWindowTest, TheWindowIsAFrameNamedByTheTitle) {
+    Tfrm_Main& w = Open();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&w);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Window);
+    EXPECT_EQ(face->text(QAccessible::Name), ApplicationTitle);
+}
+
+// Presses `key` as the desktop delivers it: to whatever has the focus.
+void Press(Tfrm_Main& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(w.windowHandle(), key, modifiers);
+}
+
+std::vector<QWidget*> TabWalk(Tfrm_Main& w, Qt::Key key, int presses) {
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < presses; ++i) {
+        Press(w, key);
+        visited.push_back(QApplication::focusWidget());
+    }
+    return visited;
+}
+
+TEST_F(MainWindowTest, TabWalksTheEnabledButtonsInScreenOrder) {
+    Tfrm_Main& w = OpenShown();
+    EXPECT_EQ(QApplication::focusWidget(), &w) << "no button has the focus at the start";
+    const std::vector<QWidget*> topRow = {w.SpeedButton9, w.SpeedButton8, w.SpeedButton7,
+                                          w.SpeedButton6, w.SpeedButton3, w.SpeedButton2};
+    std::vector<QWidget*> between = topRow;
+    between.push_back(w.SpeedButton1);
+    std::vector<QWidget*> forward = between;
+    forward.push_back(w.SpeedButton9); // and round again
+    EXPECT_EQ(TabWalk(w, Qt::Key_Tab, int(forward.size())), forward);
+    // From the first button back round to the last, and on back to the first.
+    const std::vector<QWidget*> backward(between.rbegin(), between.rend());
+    EXPECT_EQ(TabWalk(w, Qt::Key_Backtab, int(backward.size())), backward);
+
+    Press(w, Qt::Key_F2);
+    std::vector<QWidget*> during = topRow;
+    during.insert(during.end(), {w.SpeedButton4, w.SpeedButton5, w.SpeedButton9});
+    w.SpeedButton9->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> walked = {w.SpeedButton9};
+    const auto rest = TabWalk(w, Qt::Key_Tab, int(during.size()) - 1);
+    walked.insert(walked.end(), rest.begin(), rest.end());
+    EXPECT_EQ(walked, during);
+}
+
+TEST_F(MainWindowTest, SpaceAndEnterPressTheFocusedButton) {
+    Tfrm_Main& w = OpenShown();
+    w.SpeedButton1->setFocus(Qt::TabFocusReason);
+    Press(w, Qt::Key_Space);
+    ASSERT_EQ(w.Game.Hands[0].size(), 2u) << "Space on Új leosztás deals";
+    w.SpeedButton4->setFocus(Qt::TabFocusReason);
+    Press(w, Qt::Key_Return);
+    EXPECT_EQ(w.Game.Hands[0].size(), 3u) << "Enter on Még egy lapot! draws";
+    if (w.aMegall->isEnabled()) {
+        w.SpeedButton5->setFocus(Qt::TabFocusReason);
+        Press(w, Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    EXPECT_EQ(w.Game.Phase, DealPhase::BetweenDeals) << "Enter on Megállok stands";
+    EXPECT_EQ(BoxesOf(BoxKind::Information).size(), 1u);
+}
+
+TEST_F(MainWindowTest, FunctionKeysWorkAndStayPutWhateverHasTheFocus) {
+    Tfrm_Main& w = OpenShown();
+    w.SpeedButton7->setFocus(Qt::TabFocusReason);
+    Press(w, Qt::Key_F2);
+    EXPECT_EQ(w.Game.Hands[0].size(), 2u);
+    Press(w, Qt::Key_F3);
+    EXPECT_EQ(w.Game.Hands[0].size(), 3u);
+    if (w.aMegall->isEnabled())
+        Press(w, Qt::Key_F4);
+    EXPECT_EQ(w.Game.Phase, DealPhase::BetweenDeals);
+    EXPECT_EQ(QApplication::focusWidget(), w.SpeedButton7) << "a move does not take the focus";
+
+    int settings = 0;
+    QObject::connect(w.aBeallit, &QAction::triggered, [&] { ++settings; });
+    OnModal<Tfrm_Beallit>([](Tfrm_Beallit& dialog) { dialog.reject(); });
+    Press(w, Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(settings, 1) << "Alt+Enter opens the settings, not the focused button";
+    EXPECT_TRUE(BoxesOf(BoxKind::Question).empty()) << "the focused button must not run";
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Press(w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isMinimized());
+}
+
+TEST_F(MainWindowTest, OnlyTheKeyboardLeavesAFocusMark) {
+    Tfrm_Main& w = OpenShown();
+    const QImage plain = w.SpeedButton8->grab().toImage();
+    w.SpeedButton8->setFocus(Qt::TabFocusReason);
+    while (QApplication::focusWidget() != w.SpeedButton8)
+        Press(w, Qt::Key_Tab);
+    EXPECT_NE(w.SpeedButton8->grab().toImage(), plain) << "the focused button shows a mark";
+
+    // A click elsewhere puts the mouse look back; the clicked button takes no focus.
+    answer = false;
+    QTest::mouseClick(w.SpeedButton9, Qt::LeftButton);
+    ASSERT_EQ(BoxesOf(BoxKind::Question).size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), &w) << "the table itself holds the focus again";
+    EXPECT_EQ(w.SpeedButton8->grab().toImage(), plain);
+
+    // Nor does a press on the background, and the focus stays off the buttons when the
+    // window comes back from the taskbar.
+    Press(w, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w.SpeedButton9);
+    QTest::mouseClick(w.Image2, Qt::LeftButton, {}, QPoint(250, 250));
+    EXPECT_EQ(QApplication::focusWidget(), &w);
+    w.showMinimized();
+    w.showNormal();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_EQ(QApplication::focusWidget(), &w);
+}
+
+TEST_F(MainWindowTest, EachMoveIsSpokenAndTheEndBeforeTheWinnerBox) {
+    Tfrm_Main& w = OpenShown();
+    Announcer* line = SpokenLine(w);
+    ASSERT_NE(line, nullptr);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(line);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Notification);
+    EXPECT_EQ(line->size(), QSize(0, 0)) << "it draws nothing on the table";
+
+    const std::array<QString, 3> names = {QStringLiteral("Tarvesz"), QStringLiteral("Bank"),
+                                          QStringLiteral("Vuru")};
+    for (QAction* move : {w.aUj, w.aLapot}) {
+        SCOPED_TRACE(move->objectName().toStdString());
+        move->trigger();
+        ASSERT_EQ(w.Game.Phase, DealPhase::InDeal);
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_EQ(face->text(QAccessible::Name), DealLine(names, w.Game.Hands));
+    }
+
+    QString spokenAtTheBox;
+    const MessageBoxHook fixtureHook = SetMessageBoxHook([&](const BoxRequest& request) {
+        spokenAtTheBox = face->text(QAccessible::Name);
+        boxes.push_back(request);
+        return true;
+    });
+    w.aMegall->trigger();
+    SetMessageBoxHook(fixtureHook);
+    ASSERT_EQ(BoxesOf(BoxKind::Information).size(), 1u);
+    EXPECT_EQ(spokenAtTheBox, FinalLine(names, w.Game.Hands));
+}
+
+} // namespace

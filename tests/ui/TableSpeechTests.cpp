@@ -1,0 +1,45 @@
+// The spoken lines, built from hands: the cards by name and the total they reach.
+#include "ui/TableSpeech.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Hand Cards(std::initializer_list<const char*> codes) {
+    Hand hand;
+    for (const char* code : codes)
+        hand.push_back(CardCode{code[0], code[1]});
+    return hand;
+}
+
+const std::array<QString, 3> Names = {QStringLiteral("Tarvesz"), QStringLiteral("Bank"),
+                                      QStringLiteral("Vuru")};
+
+struct LineCase {
+    const char* what;
+    QString line;
+    const char* expected;
+};
+
+TEST(TableSpeech, LinesTellCardsAndTotals) {
+    const std::array<Hand, 3> dealt = {Cards({"18", "46"}), Cards({"11", "12"}),
+                                       Cards({"21", "22", "23"})};
+    const std::array<Hand, 3> over = {Cards({"18", "28", "38"}), Cards({"35"}), Hand{}};
+    const LineCase cases[] = {
+        {"a hand", HandLine(Names[0], dealt[0]), "Tarvesz: Piros ász, Makk felső, összesen 14"},
+        // The total reached, as the table shows it, also above 21.
+        {"over 21", HandLine(Names[0], over[0]),
+         "Tarvesz: Piros ász, Tök ász, Zöld ász, összesen 33"},
+        {"during a deal the others only by count", DealLine(Names, dealt),
+         "Tarvesz: Piros ász, Makk felső, összesen 14. Bank: 2 lap. Vuru: 3 lap."},
+        {"at the end every hand", FinalLine(Names, dealt),
+         "Tarvesz: Piros ász, Makk felső, összesen 14. Bank: Piros hetes, Piros nyolcas, "
+         "összesen 15. Vuru: Tök hetes, Tök nyolcas, Tök kilences, összesen 24."},
+    };
+    for (const LineCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.line, QString::fromUtf8(c.expected));
+    }
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#include "ui/TableSpeech.h"
+
+#include "ui/CardNames.h"
+
+#include <QStringList>
+
+int HandTotal(const Hand& hand) {
+    int total = 0;
+    for (const CardCode& card : hand)
+        total += CardValue(card);
+    return total;
+}
+
+QString HandLine(const QString& who, const Hand& hand) {
+    QStringList cards;
+    for (const CardCode& card : hand)
+        cards << CardName(card);
+    return QStringLiteral("%1: %2, összesen %3")
+        .arg(who, cards.join(QStringLiteral(", ")))
+        .arg(HandTotal(hand));
+}
+
+QString DealLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
+    QString line = HandLine(names[0], hands[0]) + QStringLiteral(". ");
+    for (int seat : {1, 2})
+        line += QStringLiteral("%1: %2 lap. ").arg(names[seat]).arg(hands[seat].size());
+    return line.trimmed();
+}
+
+QString FinalLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
+    QStringList lines;
+    for (int seat = 0; seat < 3; ++seat)
+        lines << HandLine(names[seat], hands[seat]);
+    return lines.join(QStringLiteral(". ")) + u'.';
+}
