@@ -3,6 +3,7 @@
 #include "app/ErrorBox.h"
 #include "game/Results.h"
 #include "store/IntegerText.h"
+#include "store/Windows1250.h"
 #include "ui/DialogFrame.h"
 
 #include <QLabel>
@@ -53,7 +54,9 @@ void ShowSettingsDialog() {
     dialog.Edit2->setText(QString::number(Results.Pot));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Results.Name = dialog.Edit1->text();
+    // Only what the settings file can hold is kept, so the table shows the name the next
+    // start will read back.
+    Results.Name = DecodeWindows1250(EncodeWindows1250(dialog.Edit1->text()));
     // The stake is taken exactly as typed: a blank after the number makes it unreadable,
     // and an unreadable stake quietly keeps the old one.
     if (const auto stake = ParseInt32(dialog.Edit2->text()))
