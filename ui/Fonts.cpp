@@ -62,7 +62,9 @@ void RegisterWindowsFonts(const QString& folder) {
 }
 
 QStringList PlainFallbackFamilies() {
-    return {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    // Liberation Sans first: it keeps Arial's narrow measure, so captions laid out for the
+    // Windows faces still fit their buttons.
+    return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 }
 
 QFont TableFont(int pixelSize, bool bold) {
