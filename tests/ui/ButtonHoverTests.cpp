@@ -15,8 +15,10 @@ namespace {
 // Mean brightness, 0 to 255, of the button's face inside its bevel, caption or picture
 // included, as a player takes it in at a glance.
 double FaceBrightness(QToolButton* button) {
-    const QImage face = button->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(
-        button->rect().adjusted(3, 3, -3, -3));
+    const QImage face = button->grab()
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32)
+                            .copy(button->rect().adjusted(3, 3, -3, -3));
     double sum = 0;
     for (int y = 0; y < face.height(); ++y)
         for (int x = 0; x < face.width(); ++x)
