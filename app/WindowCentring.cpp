@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMargins>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -57,9 +56,7 @@ protected:
             RunGuarded([this] { Place(); });
         // A box settles its size while it is being shown; it stays centred as it does.
         else if (event->type() == QEvent::Resize && poll_.isActive())
-            RunGuarded([this] {
-                window_.move(CentredClientPosition(target_, window_.size(), LastFrameSeen()));
-            });
+            RunGuarded([this] { PlaceClient(LastFrameSeen()); });
         else if (event->type() == QEvent::Hide)
             poll_.stop();
         return false;
