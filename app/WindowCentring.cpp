@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -22,6 +23,8 @@ QMargins& LastFrameSeen() {
 // How long after showing a window its frame may still arrive, and how often to look.
 constexpr int FramePollMs = 10;
 constexpr int FramePollTries = 150;
+// How long a window that is not activated waits before its frame is looked for.
+constexpr int FrameWaitMs = 300;
 
 // The client position that puts the middle of a frame with `margins` at the middle of `area`.
 QPoint CentredClientPosition(const QRect& area, const QSize& client, const QMargins& margins) {
@@ -32,11 +35,11 @@ QPoint CentredClientPosition(const QRect& area, const QSize& client, const QMarg
     return {left + margins.left(), top + margins.top()};
 }
 
+// Asked of the native window each time: the widget keeps the frame it was told of at its
+// last move, which may be from before the window manager drew one.
 QMargins FrameOf(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
 class Centring : public QObject {
@@ -54,9 +57,14 @@ protected:
             return false;
         if (event->type() == QEvent::Show)
             RunGuarded([this] { Place(); });
-        // A box settles its size while it is being shown; it stays centred as it does.
-        else if (event->type() == QEvent::Resize && poll_.isActive())
-            RunGuarded([this] { PlaceClient(LastFrameSeen()); });
+        // A box settles its size while it is being shown, and under a window manager the new
+        // size may come back only after the frame: it stays centred whenever it comes.
+        else if (event->type() == QEvent::Resize && window_.isVisible())
+            RunGuarded([this] { PlaceClient(poll_.isActive() ? KnownFrame() : LastFrameSeen()); });
+        // Asked too early, Qt takes the frame for none until the window manager next moves
+        // the window; by the time the window is active the frame has been drawn.
+        else if (event->type() == QEvent::WindowActivate && triesLeft_ > 0 && !poll_.isActive())
+            poll_.start();
         else if (event->type() == QEvent::Hide)
             poll_.stop();
         return false;
@@ -67,7 +75,17 @@ private:
         target_ = area_();
         PlaceClient(LastFrameSeen());
         triesLeft_ = FramePollTries;
-        poll_.start();
+        // Without a window manager nothing activates the window: it is looked at a little
+        // later all the same.
+        QTimer::singleShot(FrameWaitMs, this, [this] {
+            if (triesLeft_ > 0 && !poll_.isActive() && window_.isVisible())
+                poll_.start();
+        });
+    }
+
+    QMargins KnownFrame() const {
+        const QMargins frame = FrameOf(window_);
+        return frame.isNull() ? LastFrameSeen() : frame;
     }
 
     // The client area is placed, not the frame: Qt moves a window by its frame only once it
@@ -86,6 +104,7 @@ private:
             return;
         }
         poll_.stop();
+        triesLeft_ = 0;
         LastFrameSeen() = frame;
         PlaceClient(frame);
     }
