@@ -59,6 +59,7 @@ using MessageBoxHook = std::function<bool(const BoxRequest&)>;
 // Installs `hook` and returns the one it replaces.
 MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
 
-// Loads Qt's own Hungarian translation so standard buttons read "Igen", "Nem".
+// Loads Qt's own Hungarian translation, when it is installed, for the texts Qt itself shows
+// (an edit field's menu). The boxes name their buttons themselves and need none of it.
 // Call once after the QApplication exists.
 void InstallHungarianTranslation();

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Photographs the game's window on a private X server at a Qt scale factor, after pressing
-# the given keys (for example F2 to deal). The game runs from a scratch copy of the build,
-# so it reads no settings file and leaves none behind.
+# the given keys (for example F2 to deal; click:X,Y clicks the table at X,Y). The game runs
+# from a scratch copy of the build, so it reads no settings file and leaves none behind.
+# With SHOT=dialog the picture is of the dialog the keys opened instead of the table.
 # Usage: packaging/screenshot.sh BUILD_DIR OUTPUT.png [SCALE] [KEY...]
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -25,9 +26,19 @@ RUNNING=$!
 window=$(wait_for_window "$RUNNING" 60) || { echo "no window:" >&2; cat "$SCRATCH/game.log" >&2; exit 1; }
 xdotool windowfocus --sync "$window" 2>/dev/null
 for key in "$@"; do
-    xdotool key --window "$window" "$key"
+    case $key in
+    click:*)
+        at=${key#click:}
+        xdotool mousemove --window "$window" "${at%,*}" "${at#*,}" click 1
+        ;;
+    *) xdotool key --window "$window" "$key" ;;
+    esac
     sleep 0.5
 done
+if [ "${SHOT:-}" = dialog ]; then
+    window=$(xdotool search --onlyvisible --pid "$RUNNING" | grep -v -x "$window" | head -n 1)
+    [ -n "$window" ] || { echo "no dialog opened" >&2; exit 1; }
+fi
 # The window is mapped before its first paint has reached the server.
 sleep 1
 # Taken from the screen, so a message box over the table is in the picture too.

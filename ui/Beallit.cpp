@@ -2,6 +2,7 @@
 
 #include "game/Results.h"
 #include "store/IntegerText.h"
+#include "store/Windows1250.h"
 #include "ui/DialogFrame.h"
 
 #include <QLabel>
@@ -50,7 +51,9 @@ void ShowSettingsDialog(TBeall& results) {
     dialog.Edit2->setText(QString::number(results.Pot));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    results.Name = dialog.Edit1->text();
+    // Only what the settings file can hold is kept, so the table shows the name the next
+    // start will read back.
+    results.Name = DecodeWindows1250(EncodeWindows1250(dialog.Edit1->text()));
     // The stake is taken exactly as typed: a blank after the number makes it unreadable,
     // and an unreadable stake quietly keeps the old one.
     if (const auto stake = ParseInt32(dialog.Edit2->text()))

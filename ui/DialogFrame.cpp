@@ -1,12 +1,12 @@
 #include "ui/DialogFrame.h"
 
-#include <QFont>
+#include "app/WindowCentring.h"
+#include "ui/Fonts.h"
 
 void SetUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, int clientHeight) {
     dialog.setWindowTitle(caption);
     dialog.setWindowModality(Qt::ApplicationModal);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    dialog.setFont(font);
+    dialog.setFont(DialogFont());
     dialog.setFixedSize(clientWidth, clientHeight);
+    CentreWhenShown(dialog, [&dialog] { return ScreenOfTable(&dialog); });
 }

@@ -5,6 +5,7 @@
 #include "store/Settings.h"
 #include "ui/Beallit.h"
 #include "ui/BitmapLoader.h"
+#include "ui/ButtonHover.h"
 #include "ui/CardPlace.h"
 #include "ui/Exe.h"
 #include "ui/Fonts.h"
@@ -124,6 +125,7 @@ QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, 
     button->setDefaultAction(action);
     button->setGeometry(left, top, width, height);
     button->setAccessibleName(action->statusTip());
+    LightUpUnderMouse(*button);
     // A disabled button lets a press through to the background, which starts a drag.
     const auto followAction = [button, action] {
         button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled());

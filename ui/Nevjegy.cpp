@@ -4,6 +4,7 @@
 
 #include "ui/DialogFrame.h"
 #include "ui/Exe.h"
+#include "ui/Fonts.h"
 #include "ui/art/Pictures.h"
 
 #include <QGuiApplication>
@@ -27,11 +28,6 @@ void Paint(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QFont Bold(QFont font) {
-    font.setBold(true);
-    return font;
-}
-
 // One of the box's fixed text strips, placed in the frame's own coordinates.
 QLabel* MakeLabel(const QString& text, const QRect& geometry, Qt::Alignment alignment,
                   QWidget* parent) {
@@ -45,7 +41,7 @@ QLabel* MakeLabel(const QString& text, const QRect& geometry, Qt::Alignment alig
 // A cream heading over one part of the box.
 QLabel* MakeHeading(const QString& text, int top, QWidget* parent) {
     QLabel* label = MakeLabel(text, QRect(8, top, 285, 15), Qt::AlignCenter, parent);
-    label->setFont(Bold(parent->font()));
+    label->setFont(HeadingFont(parent->font()));
     Paint(label, Cream);
     return label;
 }
@@ -90,10 +86,7 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
 
     ProductName =
         MakeLabel(QString(), QRect(148, 16, 145, 37), Qt::AlignRight | Qt::AlignVCenter, Panel1);
-    QFont productFont(QStringLiteral("Arial"));
-    productFont.setPixelSize(15);
-    productFont.setBold(true);
-    ProductName->setFont(productFont);
+    ProductName->setFont(ProductFont(15));
     Paint(ProductName, MoneyGreen);
 
     // Right-aligned to the same edge as the product name above it.

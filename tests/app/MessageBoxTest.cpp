@@ -3,16 +3,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
-#include <ostream>
-
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <vector>
 
@@ -131,9 +134,9 @@ struct RealBoxCase {
     const char* name;
     friend void PrintTo(const RealBoxCase& c, std::ostream* os) { *os << c.name; }
     BoxKind kind;
-    QMessageBox::StandardButton press;
+    const char* press;
     QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
+    QStringList buttons;
     const char* caption;
     bool result;
 };
@@ -151,13 +154,63 @@ void OnNextBox(QTimer& poll, std::function<void(QMessageBox&)> look) {
     poll.start(1);
 }
 
+QAbstractButton* ButtonReading(QMessageBox& box, const QString& text) {
+    for (QAbstractButton* button : box.buttons())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+// Asks for pictures on every dialog button, as some desktops' styles do.
+class IconsOnButtons : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Puts a style on the application for one test; the previous one comes back after it.
+class StyleForTest {
+public:
+    explicit StyleForTest(QStyle* style) : previous_(QApplication::style()->name()) {
+        QApplication::setStyle(style);
+    }
+    ~StyleForTest() { QApplication::setStyle(previous_); }
+
+private:
+    QString previous_;
+};
+
+void ShowBoxOfKind(BoxKind kind, QWidget* owner, bool& result) {
+    switch (kind) {
+    case BoxKind::Information:
+        ShowMessageBox(QStringLiteral("Bank nyert"), owner);
+        result = true;
+        break;
+    case BoxKind::Question:
+        result = AskYesNo(QStringLiteral("Bank nyert"), QStringLiteral("Megerősítés"), owner);
+        break;
+    case BoxKind::Error:
+        ShowErrorBox(QStringLiteral("Bank nyert"));
+        result = true;
+        break;
+    }
+}
+
 class RealBox : public testing::TestWithParam<RealBoxCase> {};
 
-TEST_P(RealBox, IsApplicationModalWithItsIconAndButtons) {
+TEST_P(RealBox, IsApplicationModalWithItsIconAndTheGamesOwnButtons) {
     const RealBoxCase& c = GetParam();
+    // Whatever the desktop's style asks for, the game's buttons carry no pictures.
+    StyleForTest style(new IconsOnButtons);
     QWidget owner;
     std::optional<QMessageBox::Icon> icon;
-    std::optional<QMessageBox::StandardButtons> buttons;
+    QStringList buttons;
+    bool anyButtonIcon = false, pressed = false;
     QString caption, text;
     Qt::WindowModality modality = Qt::NonModal;
     Qt::TextFormat format = Qt::AutoText;
@@ -165,31 +218,30 @@ TEST_P(RealBox, IsApplicationModalWithItsIconAndButtons) {
     QTimer poll;
     OnNextBox(poll, [&](QMessageBox& box) {
         icon = box.icon();
-        buttons = box.standardButtons();
+        for (QAbstractButton* button : box.buttons()) {
+            buttons << button->text();
+            anyButtonIcon = anyButtonIcon || !button->icon().isNull();
+        }
         caption = box.windowTitle();
         text = box.text();
         modality = box.windowModality();
         format = box.textFormat();
-        box.button(c.press)->click();
+        if (QAbstractButton* press = ButtonReading(box, QString::fromUtf8(c.press))) {
+            pressed = true;
+            press->click();
+        } else {
+            box.reject();
+        }
     });
 
     bool result = false;
-    switch (c.kind) {
-    case BoxKind::Information:
-        ShowMessageBox(QStringLiteral("Bank nyert"), &owner);
-        result = true;
-        break;
-    case BoxKind::Question:
-        result = AskYesNo(QStringLiteral("Bank nyert"), QStringLiteral("Megerősítés"), &owner);
-        break;
-    case BoxKind::Error:
-        ShowErrorBox(QStringLiteral("Bank nyert"));
-        result = true;
-        break;
-    }
+    ShowBoxOfKind(c.kind, &owner, result);
     ASSERT_TRUE(icon.has_value());
     EXPECT_EQ(*icon, c.icon);
-    EXPECT_EQ(*buttons, c.buttons);
+    buttons.sort();
+    EXPECT_EQ(buttons, c.buttons);
+    EXPECT_FALSE(anyButtonIcon);
+    EXPECT_TRUE(pressed);
     EXPECT_EQ(caption, QString::fromUtf8(c.caption));
     EXPECT_TRUE(text.startsWith(QStringLiteral("Bank nyert")));
     EXPECT_EQ(modality, Qt::ApplicationModal);
@@ -199,28 +251,105 @@ TEST_P(RealBox, IsApplicationModalWithItsIconAndButtons) {
 
 INSTANTIATE_TEST_SUITE_P(
     Seged, RealBox,
-    testing::Values(RealBoxCase{"Information", BoxKind::Information, QMessageBox::Ok,
-                                QMessageBox::Information, QMessageBox::Ok, "Üzenet", true},
-                    RealBoxCase{"QuestionYes", BoxKind::Question, QMessageBox::Yes,
-                                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                                "Megerősítés", true},
-                    RealBoxCase{"QuestionNo", BoxKind::Question, QMessageBox::No,
-                                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                                "Megerősítés", false},
-                    RealBoxCase{"Error", BoxKind::Error, QMessageBox::Ok, QMessageBox::Critical,
-                                QMessageBox::Ok, "21 - A kártyajáték", true}),
+    testing::Values(RealBoxCase{"Information",
+                                BoxKind::Information,
+                                "OK",
+                                QMessageBox::Information,
+                                {QStringLiteral("OK")},
+                                "Üzenet",
+                                true},
+                    RealBoxCase{"QuestionYes",
+                                BoxKind::Question,
+                                "Igen",
+                                QMessageBox::Question,
+                                {QStringLiteral("Igen"), QStringLiteral("Nem")},
+                                "Megerősítés",
+                                true},
+                    RealBoxCase{"QuestionNo",
+                                BoxKind::Question,
+                                "Nem",
+                                QMessageBox::Question,
+                                {QStringLiteral("Igen"), QStringLiteral("Nem")},
+                                "Megerősítés",
+                                false},
+                    RealBoxCase{"Error",
+                                BoxKind::Error,
+                                "OK",
+                                QMessageBox::Critical,
+                                {QStringLiteral("OK")},
+                                "21 - A kártyajáték",
+                                true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Seged, QuestionButtonsReadInHungarian) {
-    InstallHungarianTranslation();
+// Esc and the close box leave a question unanswered: No. An information box only informs.
+TEST(Seged, EscAnswersNoAndClosesAnInformationBox) {
+    for (const BoxKind kind : {BoxKind::Question, BoxKind::Information}) {
+        QTimer poll;
+        OnNextBox(poll, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+        bool result = true;
+        ShowBoxOfKind(kind, nullptr, result);
+        EXPECT_EQ(result, kind == BoxKind::Information);
+    }
+}
+
+struct Placement {
+    QRect box, frame;
+    int width = 0;
+};
+
+// Where every box opens, and how wide it is, over an owner standing away from the middle of
+// the screen. The error box has no owner: it goes over the program's window.
+class BoxPlacement : public testing::TestWithParam<BoxKind> {};
+
+TEST_P(BoxPlacement, OpensCentredOnTheTableAndWideEnoughForItsCaption) {
+    QWidget table(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    table.setGeometry(437, 151, 512, 516);
+    table.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+    QApplication::setActiveWindow(&table);
+
+    Placement seen;
+    QString caption;
+    QFont captionFont;
+    QTimer poll;
+    OnNextBox(poll, [&](QMessageBox& box) {
+        QTest::qWait(50); // as long as a window manager's frame takes to arrive
+        seen = {box.geometry(), box.frameGeometry(), box.width()};
+        caption = box.windowTitle();
+        captionFont = box.font();
+        box.reject();
+    });
+    bool result = false;
+    ShowBoxOfKind(GetParam(), &table, result);
+
+    ASSERT_FALSE(seen.box.isEmpty());
+    const QPointF wanted = QRectF(table.frameGeometry()).center();
+    const QPointF centre = QRectF(seen.frame).center();
+    EXPECT_LE(std::abs(centre.x() - wanted.x()), 1.0)
+        << "box " << seen.box.x() << "," << seen.box.y();
+    EXPECT_LE(std::abs(centre.y() - wanted.y()), 1.0)
+        << "box " << seen.box.x() << "," << seen.box.y();
+    // A title bar holds the window's icon and up to three buttons beside the caption, each
+    // about as wide as the bar is high.
+    captionFont.setBold(true);
+    const int titleBarButtons = 4 * 22;
+    EXPECT_GE(seen.width, QFontMetrics(captionFont).horizontalAdvance(caption) + titleBarButtons)
+        << caption.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seged, BoxPlacement,
+                         testing::Values(BoxKind::Information, BoxKind::Question, BoxKind::Error));
+
+TEST(Seged, QuestionButtonsReadInHungarianWithoutQtsTranslation) {
     QStringList labels;
     QTimer poll;
     OnNextBox(poll, [&](QMessageBox& box) {
-        for (auto button : {QMessageBox::Yes, QMessageBox::No})
-            labels << box.button(button)->text().remove(QLatin1Char('&'));
-        box.button(QMessageBox::No)->click();
+        for (QAbstractButton* button : box.buttons())
+            labels << button->text();
+        ButtonReading(box, QStringLiteral("Nem"))->click();
     });
     EXPECT_FALSE(AskYesNo(QStringLiteral("Valóban?"), QStringLiteral("Megerősítés"), nullptr));
+    labels.sort();
     EXPECT_EQ(labels, (QStringList{QStringLiteral("Igen"), QStringLiteral("Nem")}));
 }
 

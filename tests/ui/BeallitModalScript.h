@@ -32,8 +32,12 @@ template <class Dialog> void OnModal(std::function<void(Dialog&)> script, int tr
 }
 
 // Types `text` one character at a time, accented and other non-ASCII letters included,
-// which QTest::keyClicks cannot do.
+// which QTest::keyClicks cannot do. A character beyond 16 bits (an emoji) is one key press.
 inline void TypeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length),
+                            Qt::NoModifier);
+        i += length - 1;
+    }
 }

@@ -1,0 +1,26 @@
+#pragma once
+// Where the game's dialogs and boxes open: centred on an area of the screen, the window
+// manager's frame included, so they sit where a player expects them.
+
+#include <QRect>
+
+#include <functional>
+
+class QWidget;
+
+// The program's table: the active window, or else the first visible window of the program
+// other than `except`. Null before the table is up (and in tests that have none).
+QWidget* ProgramTable(const QWidget* except);
+
+// The full geometry of the screen that holds the table (the primary screen without one).
+QRect ScreenOfTable(const QWidget* except);
+
+// Where `owner`'s window stands, frame included; without an owner the table's, and without a
+// table the screen's.
+QRect AreaOfOwner(const QWidget* owner, const QWidget* except);
+
+// Centres `window`, a top-level widget, on `area()` whenever it is shown. The frame is not
+// known until the window manager has drawn it, so the window is first placed with the frame
+// seen last (none at first, which centres the client area exactly where there is no window
+// manager) and moved once more if the real frame puts its middle elsewhere.
+void CentreWhenShown(QWidget& window, std::function<QRect()> area);

@@ -1,0 +1,151 @@
+#!/bin/sh
+# Where the game's secondary windows open, measured from outside on a private X server: the
+# settings dialog and the about box centred on the screen, the winner, question and error
+# boxes centred on the table. Run once without a window manager (the client area must be
+# centred) and once under openbox (the frame it draws must be centred).
+# Usage: window_placement.sh BUILD_DIR
+# Exit 77 when Xvfb, openbox or the X tools are missing.
+set -u
+HERE=$(cd "$(dirname "$0")" && pwd)
+. "$HERE/../../packaging/xsession.sh"
+[ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
+BUILD=$1
+for tool in Xvfb openbox xdotool xwininfo xprop; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: no $tool" >&2; exit 77; }
+done
+[ -x "$BUILD/huszonegy" ] && [ -d "$BUILD/Images" ] || { echo "SKIP: no built game" >&2; exit 77; }
+
+# The table stands away from the screen's middle, so "centred on the table" and "centred on
+# the screen" are told apart.
+SCREEN_W=1280
+SCREEN_H=1024
+TABLE_LEFT=600
+TABLE_TOP=420
+TOLERANCE=2
+FAILURES=0
+WM_PID=
+trap '[ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null' EXIT
+
+scratch_game "$BUILD" || exit 2
+GAME="$SCRATCH/game"
+
+# visible_windows: the ids of the game's visible windows, one a line.
+visible_windows() { xdotool search --onlyvisible --pid "$RUNNING" 2>/dev/null | sort -u; }
+
+# new_window SECONDS: the one visible window of the game that is not the table.
+new_window() {
+    _tries=0
+    while [ "$_tries" -lt $(($1 * 10)) ]; do
+        _other=$(visible_windows | grep -v -x "$TABLE" | head -n 1)
+        if [ -n "$_other" ]; then
+            echo "$_other"
+            return 0
+        fi
+        _tries=$((_tries + 1))
+        sleep 0.1
+    done
+    return 1
+}
+
+# frame_centre WINDOW: twice the centre of the window's frame, "X2 Y2", from its client area
+# and the frame extents the window manager declares (none without one).
+frame_centre() {
+    _info=$(xwininfo -id "$1")
+    _x=$(echo "$_info" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\).*/\1/p')
+    _y=$(echo "$_info" | sed -n 's/.*Absolute upper-left Y: *\(-*[0-9]*\).*/\1/p')
+    _w=$(echo "$_info" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
+    _h=$(echo "$_info" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
+    _extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+    _l=0 _r=0 _t=0 _b=0
+    if [ -n "$_extents" ]; then
+        IFS=, read -r _l _r _t _b <<EOF
+$_extents
+EOF
+    fi
+    echo "$((2 * _x - 2 * _l + _w + _l + _r)) $((2 * _y - 2 * _t + _h + _t + _b))"
+}
+
+# check_centred WHAT WINDOW X2 Y2: the window's frame centre is within TOLERANCE of X2/2, Y2/2.
+check_centred() {
+    # The window manager may still be moving it into place.
+    sleep 1
+    set -- "$1" "$2" "$3" "$4" $(frame_centre "$2")
+    _dx=$(($5 - $3)) _dy=$(($6 - $4))
+    printf '%s: centre %s,%s (wanted %s,%s)\n' "$1" "$(half "$5")" "$(half "$6")" \
+        "$(half "$3")" "$(half "$4")"
+    if [ "${_dx#-}" -gt $((2 * TOLERANCE)) ] || [ "${_dy#-}" -gt $((2 * TOLERANCE)) ]; then
+        echo "FAIL: $1 is off by $(half "$_dx"),$(half "$_dy")" >&2
+        FAILURES=$((FAILURES + 1))
+    fi
+}
+half() { [ $(($1 % 2)) -eq 0 ] && echo $(($1 / 2)) || echo "$(($1 / 2)).5"; }
+
+# open_and_measure WHAT CLOSE_KEY X2 Y2 ACTION...: runs ACTION, measures the window it opens,
+# and closes it with CLOSE_KEY.
+open_and_measure() {
+    _what=$1 _close=$2 _wx=$3 _wy=$4
+    shift 4
+    "$@"
+    if ! _window=$(new_window 10); then
+        echo "FAIL: $_what did not open" >&2
+        FAILURES=$((FAILURES + 1))
+        return
+    fi
+    check_centred "$_what" "$_window" "$_wx" "$_wy"
+    xdotool windowfocus "$_window" 2>/dev/null
+    xdotool key --clearmodifiers "$_close"
+    _tries=0
+    while visible_windows | grep -q -x "$_window"; do
+        _tries=$((_tries + 1))
+        [ "$_tries" -le 50 ] || { echo "FAIL: $_what did not close" >&2; exit 1; }
+        sleep 0.1
+    done
+}
+
+press() { xdotool windowfocus "$TABLE" 2>/dev/null; xdotool key --clearmodifiers "$@"; }
+click_table() {
+    xdotool mousemove --window "$TABLE" "$1" "$2" && sleep 0.3 && xdotool click 1
+}
+
+run_session() {
+    _label=$1
+    rm -f "$GAME/tavrik.ini"
+    cp -R "$BUILD/Images" "$GAME/" 2>/dev/null
+    printf '[Screen]\r\nLeft=%s\r\nTop=%s\r\n' "$TABLE_LEFT" "$TABLE_TOP" >"$GAME/tavrik.ini"
+    env -u WAYLAND_DISPLAY -u QT_SCREEN_SCALE_FACTORS -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb \
+        HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
+        XDG_CONFIG_HOME="$SCRATCH/config" "$GAME/huszonegy" >"$SCRATCH/game.log" 2>&1 &
+    RUNNING=$!
+    TABLE=$(wait_for_window "$RUNNING" 60) || { cat "$SCRATCH/game.log" >&2; exit 1; }
+    sleep 1
+    set -- $(frame_centre "$TABLE")
+    _tx=$1 _ty=$2
+    echo "$_label: table centre $(half "$_tx"),$(half "$_ty")"
+    _sx=$SCREEN_W _sy=$SCREEN_H
+
+    open_and_measure "$_label settings dialog" Escape "$_sx" "$_sy" press alt+Return
+    open_and_measure "$_label about box" Return "$_sx" "$_sy" click_table 411 19
+    open_and_measure "$_label reset question" Escape "$_tx" "$_ty" click_table 359 19
+    open_and_measure "$_label winner box" Return "$_tx" "$_ty" press F2 F4
+    rm -f "$GAME/Images/h.bmp" "$GAME/Images/h@2x.bmp"
+    open_and_measure "$_label error box" Return "$_tx" "$_ty" press F2
+
+    end_process "$RUNNING" 10
+    RUNNING=
+}
+
+start_private_x "$SCRATCH" "${SCREEN_W}x${SCREEN_H}x24" || { echo "Xvfb did not start" >&2; exit 2; }
+run_session "no window manager"
+
+HOME="$SCRATCH/home" openbox --sm-disable >"$SCRATCH/openbox.log" 2>&1 &
+WM_PID=$!
+_tries=0
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    _tries=$((_tries + 1))
+    [ "$_tries" -le 100 ] || { echo "openbox did not start" >&2; cat "$SCRATCH/openbox.log" >&2; exit 2; }
+    sleep 0.1
+done
+run_session "openbox"
+
+[ "$FAILURES" -eq 0 ] || { echo "$FAILURES windows off centre" >&2; exit 1; }
+echo "every window centred within $TOLERANCE px"
