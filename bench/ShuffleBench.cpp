@@ -1,6 +1,7 @@
 // Three figures from one run: the floor (the shuffle's bare loop over plain integers),
 // ShuffleDeck, and a whole deal against a table that does nothing.
 #include "game/DealFlow.h"
+#include "game/Rules.h"
 
 #include <benchmark/benchmark.h>
 

@@ -13,7 +13,7 @@ ROUNDS=${2:-7}
 . "$ROOT/packaging/xsession.sh"
 
 for needed in "$BUILD/huszonegy" "$BUILD/startup_bare_window" "$BUILD/startup_map_probe"; do
-    [ -x "$needed" ] || { echo "missing $needed: build the targets huszonegy, startup_bare_window and startup_map_probe" >&2; exit 2; }
+    [ -x "$needed" ] || { echo "missing $needed: configure with -DHUSZONEGY_BENCHMARKS=ON, build the targets huszonegy, startup_bare_window and startup_map_probe" >&2; exit 2; }
 done
 [ -d "$BUILD/Images" ] || { echo "missing $BUILD/Images: build the target card_images" >&2; exit 2; }
 

@@ -1,16 +1,13 @@
 #include "game/DealFlow.h"
 
+#include "game/Rules.h"
+
 #include <stdexcept>
 #include <utility>
 
 namespace {
 
-constexpr int Human = 0;
-constexpr int Bank = 1;
-constexpr int Vuru = 2;
-// Computer seats draw while their total is below this.
-constexpr std::int32_t DrawLimit = 16;
-constexpr std::int32_t Bust = 21;
+using namespace Seat;
 
 std::int32_t& MoneyOf(TBeall& results, int seat) {
     switch (seat) {
@@ -49,6 +46,11 @@ QString WinnerMessage(int seat) {
 
 DealFlow::DealFlow(Table& table, TBeall& results, ClockSource clock)
     : Deck(std::move(clock)), table_(table), results_(results) {
+    Deck.ShuffleDeck();
+}
+
+DealFlow::DealFlow(Table& table, TBeall& results, DeckShuffle shuffle)
+    : Deck(std::move(shuffle)), table_(table), results_(results) {
     Deck.ShuffleDeck();
 }
 
@@ -93,16 +95,16 @@ void DealFlow::aUjExecute() {
 
 void DealFlow::aLapotExecute() {
     DealCard(Human);
-    if (Scores[Human] > Bust) {
+    if (CountsNothing(Scores[Human])) {
         FinishDeal();
         return;
     }
     table_.ShowCards();
     // One card for each computer seat below the limit per card the human takes.
-    if (Scores[Bank] < DrawLimit)
+    if (ComputerSeatDraws(Scores[Bank]))
         DealCard(Bank);
     table_.ShowCards();
-    if (Scores[Vuru] < DrawLimit)
+    if (ComputerSeatDraws(Scores[Vuru]))
         DealCard(Vuru);
     table_.ShowCards();
 }
@@ -114,11 +116,11 @@ void DealFlow::aMegallExecute() {
 void DealFlow::FinishDeal() {
     table_.SetActionEnabled(GameAction::aLapot, false);
     // The Bank draws out completely before Vuru starts.
-    while (Scores[Bank] < DrawLimit) {
+    while (ComputerSeatDraws(Scores[Bank])) {
         DealCard(Bank);
         table_.ShowCards();
     }
-    while (Scores[Vuru] < DrawLimit) {
+    while (ComputerSeatDraws(Scores[Vuru])) {
         DealCard(Vuru);
         table_.ShowCards();
     }
@@ -149,19 +151,8 @@ void DealFlow::FinishDeal() {
 int DealFlow::DecideWinner() {
     // The labels keep the totals reached; only the counted totals drop to 0.
     for (std::int32_t& score : Scores)
-        if (score > Bust)
-            score = 0;
-    const std::int32_t human = Scores[Human];
-    const std::int32_t bank = Scores[Bank];
-    const std::int32_t vuru = Scores[Vuru];
-    if (human > bank && human > vuru)
-        return Human;
-    if (bank >= human && bank >= vuru)
-        return Bank;
-    if (vuru > bank && vuru > human)
-        return Vuru;
-    // Human and Vuru tie above the Bank: fewer cards win, equal counts go to the human.
-    return Hands[Human].size() > Hands[Vuru].size() ? Vuru : Human;
+        score = CountedTotal(score);
+    return Winner(Scores, {Hands[Human].size(), Hands[Bank].size(), Hands[Vuru].size()});
 }
 
 void DealFlow::aEredmenyTorolExecute() {

@@ -21,6 +21,8 @@ public:
     // Builds the deck and shuffles it once, as the table does when it is set up. Touches
     // nothing on `table`, so a window may pass itself while it is still being built.
     DealFlow(Table& table, TBeall& results, ClockSource clock = SteadyClockLow32);
+    // Every shuffle, the first one included, is `shuffle`: a test deals from a deck it chose.
+    DealFlow(Table& table, TBeall& results, DeckShuffle shuffle);
 
     void aUjExecute();
     void aLapotExecute();

@@ -1,6 +1,7 @@
 #include "game/Deck.h"
 
-#include <algorithm>
+#include "game/Rules.h"
+
 #include <chrono>
 #include <stdexcept>
 #include <utility>
@@ -18,8 +19,8 @@ std::uint32_t SteadyClockLow32() {
     return static_cast<std::uint32_t>(ticks);
 }
 
-std::array<CardCode, TDeck::Size> TDeck::BuildOrder() {
-    std::array<CardCode, Size> cards;
+DeckOrder TDeck::BuildOrder() {
+    DeckOrder cards;
     int position = 0;
     for (char suit = '1'; suit <= '4'; ++suit)
         for (char rank = '1'; rank <= '8'; ++rank)
@@ -27,30 +28,14 @@ std::array<CardCode, TDeck::Size> TDeck::BuildOrder() {
     return cards;
 }
 
-TDeck::TDeck(ClockSource clock) : cards_(BuildOrder()), clock_(std::move(clock)) {}
+TDeck::TDeck(ClockSource clock)
+    : TDeck([clock = std::move(clock)](const DeckOrder& cards) {
+          // Every shuffle starts from a fresh clock seed.
+          return Shuffle(cards, clock()).cards;
+      }) {}
+
+TDeck::TDeck(DeckShuffle shuffle) : cards_(BuildOrder()), shuffle_(std::move(shuffle)) {}
 
 void TDeck::ShuffleDeck() {
-    // The source lives in a local while the cards move: the cards are bytes, and a
-    // byte store could alias a member seed, forcing a reload on every draw.
-    RandomSource random;
-    random.Seed(clock_());
-    for (int swap = 0; swap <= 10000; ++swap) {
-        const std::uint32_t r1 = random.Next(Size);
-        const std::uint32_t r2 = random.Next(Size);
-        const CardCode first = cards_[r1];
-        const CardCode second = cards_[r2];
-        cards_[r1] = second;
-        cards_[r2] = first;
-    }
-    random_ = random;
-}
-
-void TDeck::SetCards(const std::array<CardCode, Size>& cards) {
-    auto sorted = cards;
-    std::sort(sorted.begin(), sorted.end(), [](const CardCode& a, const CardCode& b) {
-        return a.suit != b.suit ? a.suit < b.suit : a.rank < b.rank;
-    });
-    if (sorted != BuildOrder())
-        throw std::runtime_error("A deck must hold each of the 32 cards exactly once");
-    cards_ = cards;
+    cards_ = shuffle_(cards_);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The 32-card deck, card values and the shuffle's random source.
+// The 32-card deck, card values and where a shuffle takes its seed from.
 
 #include <array>
 #include <cstdint>
@@ -20,51 +20,37 @@ struct CardCode {
 // A rank digit outside '1'..'8' throws std::runtime_error.
 int CardValue(CardCode code);
 
+inline constexpr int DeckSize = 32;
+// The deck's cards in dealing order: each of the 32 codes once.
+using DeckOrder = std::array<CardCode, DeckSize>;
+
 // Where a shuffle takes its seed from; returns the low 32 bits of a counter.
 using ClockSource = std::function<std::uint32_t()>;
 // The default clock: std::chrono::steady_clock, low 32 bits.
 std::uint32_t SteadyClockLow32();
 
-// The game's linear-congruential source: seed = seed * 134775813 + 1 (mod 2^32),
-// a draw of range N is the upper half of the 64-bit product seed * N.
-class RandomSource {
-public:
-    void Seed(std::uint32_t seed) { seed_ = seed; }
-    std::uint32_t SeedValue() const { return seed_; }
-    std::uint32_t Next(std::uint32_t range) {
-        seed_ = seed_ * 134775813u + 1u;
-        return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * range) >> 32);
-    }
-
-private:
-    std::uint32_t seed_ = 0;
-};
+// Gives the deck its next order from its current one.
+using DeckShuffle = std::function<DeckOrder(const DeckOrder&)>;
 
 class TDeck {
 public:
-    static constexpr int Size = 32;
+    static constexpr int Size = DeckSize;
 
-    // Builds the deck in build order "11".."18", "21".."48".
+    // Builds the deck in build order "11".."18", "21".."48". Every ShuffleDeck re-seeds
+    // the game's shuffle from `clock`.
     explicit TDeck(ClockSource clock = SteadyClockLow32);
+    // The same deck, reordered by `shuffle` instead: a test hands a deal the deck it wants.
+    explicit TDeck(DeckShuffle shuffle);
 
-    // Re-seeds from the clock, then 10001 swaps of positions r1 and r2.
     void ShuffleDeck();
 
     const CardCode& operator[](int position) const { return cards_[position]; }
-    const std::array<CardCode, Size>& Cards() const { return cards_; }
-
-    // Puts the cards in the given order; it must hold each of the 32 codes once, or
-    // std::runtime_error is thrown and the deck stays as it was. Lets a test stack the deck.
-    void SetCards(const std::array<CardCode, Size>& cards);
-
-    // The random source's seed as the last shuffle left it.
-    std::uint32_t SeedValue() const { return random_.SeedValue(); }
+    const DeckOrder& Cards() const { return cards_; }
 
     // "11".."18", "21".."28", "31".."38", "41".."48".
-    static std::array<CardCode, Size> BuildOrder();
+    static DeckOrder BuildOrder();
 
 private:
-    std::array<CardCode, Size> cards_;
-    ClockSource clock_;
-    RandomSource random_;
+    DeckOrder cards_;
+    DeckShuffle shuffle_;
 };

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Bounded fuzzing of the settings file reader, the integer parser and the card-picture
-# decoder with libFuzzer, ASan and UBSan. Usage: sh tools/fuzz.sh [seconds in all, default
-# 30]. Fails on any crash; a crashing input is left in build-fuzz/ as crash-* (keep it as a
-# test under tests/store, or as a picture in fuzz/corpus/bitmap).
+# decoder with libFuzzer, ASan and UBSan (the fuzz preset, in build-fuzz/). Usage:
+# sh tools/fuzz.sh [seconds in all, default 30]. First every seed input runs once, then each
+# program fuzzes for its share of the time. Fails on any crash; a crashing input is left in
+# build-fuzz/ as crash-* (keep it in fuzz/corpus/ and as a test under tests/).
 set -eu
 cd "$(dirname "$0")/.."
 total=${1:-30}
@@ -11,11 +12,9 @@ count=$(echo $targets | wc -w)
 each=$(( total / count ))
 [ "$each" -ge 1 ] || each=1
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DHUSZONEGY_FUZZ=ON -DHUSZONEGY_TESTS=OFF -DHUSZONEGY_BENCHMARKS=OFF \
-    -DHUSZONEGY_SANITIZE=ON -DHUSZONEGY_WERROR=ON \
-    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link"
-cmake --build build-fuzz -j"$(nproc)" --target $targets
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
+ctest --preset fuzz
 
 for target in $targets; do
     corpus=${target%_fuzz}

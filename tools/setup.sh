@@ -1,13 +1,16 @@
 #!/bin/sh
 # Installs the Debian 12 packages the game needs to build, run and test, when missing.
+# When nothing is missing it only reads dpkg's status: no apt-get, no package lock.
 set -eu
 PACKAGES="cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n \
-libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick openbox x11-utils \
+libgtest-dev xvfb xauth xdotool imagemagick openbox x11-utils \
 fonts-comic-neue fonts-wine fonts-liberation desktop-file-utils appstream dpkg-dev file \
 valgrind libxcb1-dev lintian groff-base man-db dbus-daemon at-spi2-core python3-pyatspi"
 missing=""
 for p in $PACKAGES; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+    # Installed is installed, also when the package is held at its version.
+    dpkg-query -W -f='${db:Status-Status}\n' "$p" 2>/dev/null | grep -qx installed ||
+        missing="$missing $p"
 done
 if [ -n "$missing" ]; then
     echo "Installing:$missing"

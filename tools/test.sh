@@ -1,8 +1,9 @@
 #!/bin/sh
-# Installs what is missing, builds everything in build/ with warnings as errors, runs every test.
+# Installs what is missing, builds everything in build/ (the dev preset: warnings as errors)
+# and runs every test.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHUSZONEGY_WERROR=ON
-cmake --build build -j"$(nproc)"
-cd build && ctest --output-on-failure -j"$(nproc)"
+cmake --preset dev
+cmake --build --preset dev -j"$(nproc)"
+ctest --preset dev -j"$(nproc)"

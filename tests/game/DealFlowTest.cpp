@@ -15,6 +15,18 @@ std::vector<std::string> Codes(const Hand& hand) {
     return codes;
 }
 
+// What every finished deal ends with once the computer seats have drawn out: `drawing` (what
+// came before), the reveal with `shown` cards per seat, the winner's colour and message, the
+// action states and the results.
+Log Finished(Log drawing, const std::string& shown, int winner) {
+    static const char* const announcement[] = {"Te győztél", "Bank nyert", "Vuru nyert"};
+    drawing.insert(drawing.end(), {"show label 1", "show label 2", "cards " + shown + " up",
+                                   "colour " + std::to_string(winner) + " yellow",
+                                   std::string("message ") + announcement[winner], "enable aUj",
+                                   "disable aMegall", "disable aLapot", "results"});
+    return drawing;
+}
+
 int CardsDealt(const DealFlow& flow) {
     return std::accumulate(flow.Hands.begin(), flow.Hands.end(), 0,
                            [](int sum, const Hand& hand) { return sum + int(hand.size()); });
@@ -22,7 +34,7 @@ int CardsDealt(const DealFlow& flow) {
 
 TEST(DealFlowTest, OpeningDealGoesHumanHumanBankBankVuruVuru) {
     TestGame game;
-    game.StackNextDeal({"18", "11", "12", "13", "14", "15"});
+    game.DealNextFrom({"18", "11", "12", "13", "14", "15"});
     game.flow.aUjExecute();
 
     Log expected;
@@ -89,10 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // At 21 the player may still draw; going above 21 ends the deal at once.
                     DrawCase{"HumanAbove21FinishesTheDeal",
                              {"18", "14", "15", "16", "11", "13", "12", "21", "22"},
-                             {"score 0 = 29", "disable aLapot", "score 1 = 12", "cards 3 3 2 down",
-                              "score 1 = 20", "cards 3 4 2 down", "show label 1", "show label 2",
-                              "cards 3 4 2 up", "colour 1 yellow", "message Bank nyert",
-                              "enable aUj", "disable aMegall", "disable aLapot", "results"},
+                             Finished({"score 0 = 29", "disable aLapot", "score 1 = 12",
+                                       "cards 3 3 2 down", "score 1 = 20", "cards 3 4 2 down"},
+                                      "3 4 2", 1),
                              {0, 20, 16}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -124,33 +135,26 @@ INSTANTIATE_TEST_SUITE_P(
         // Each new card comes face down; all turn up together at the end.
         StandCase{"BankDrawsOutBeforeVuru",
                   {"14", "13", "15", "16", "17", "25", "11", "12", "21", "22"},
-                  {"disable aLapot", "score 1 = 12", "cards 2 3 2 down", "score 1 = 20",
-                   "cards 2 4 2 down", "score 2 = 13", "cards 2 4 3 down", "score 2 = 21",
-                   "cards 2 4 4 down", "show label 1", "show label 2", "cards 2 4 4 up",
-                   "colour 2 yellow", "message Vuru nyert", "enable aUj", "disable aMegall",
-                   "disable aLapot", "results"},
+                  Finished({"disable aLapot", "score 1 = 12", "cards 2 3 2 down", "score 1 = 20",
+                            "cards 2 4 2 down", "score 2 = 13", "cards 2 4 3 down", "score 2 = 21",
+                            "cards 2 4 4 down"},
+                           "2 4 4", 2),
                   {19, 20, 21},
                   {"19", "20", "21"}},
         StandCase{"HumanWins",
                   {"18", "14", "11", "13", "12", "22"},
-                  {"disable aLapot", "show label 1", "show label 2", "cards 2 2 2 up",
-                   "colour 0 yellow", "message Te győztél", "enable aUj", "disable aMegall",
-                   "disable aLapot", "results"},
+                  Finished({"disable aLapot"}, "2 2 2", 0),
                   {21, 16, 16},
                   {"21", "16", "16"}},
         // Two elevens make 22: nothing looks at it until the end, where it counts 0.
         StandCase{"OpeningTwentyTwoCountsNothing",
                   {"18", "28", "11", "13", "12", "22"},
-                  {"disable aLapot", "show label 1", "show label 2", "cards 2 2 2 up",
-                   "colour 1 yellow", "message Bank nyert", "enable aUj", "disable aMegall",
-                   "disable aLapot", "results"},
+                  Finished({"disable aLapot"}, "2 2 2", 1),
                   {0, 16, 16},
                   {"22", "16", "16"}},
         StandCase{"ComputerSeatDealt22DrawsNothing",
                   {"11", "12", "38", "48", "13", "21"},
-                  {"disable aLapot", "show label 1", "show label 2", "cards 2 2 2 up",
-                   "colour 2 yellow", "message Vuru nyert", "enable aUj", "disable aMegall",
-                   "disable aLapot", "results"},
+                  Finished({"disable aLapot"}, "2 2 2", 2),
                   {15, 0, 16},
                   {"15", "22", "16"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -174,7 +178,7 @@ class ActionStates : public testing::TestWithParam<StateCase> {};
 TEST_P(ActionStates, FollowTheDeal) {
     TestGame game;
     // The player stands at 21 and busts with the next card.
-    game.StackNextDeal({"18", "14", "11", "13", "12", "22", "15", "16"});
+    game.DealNextFrom({"18", "14", "11", "13", "12", "22", "15", "16"});
     for (auto action : GetParam().actions)
         (game.flow.*action)();
     EXPECT_EQ(game.table.Enabled[GameAction::aUj], GetParam().uj);

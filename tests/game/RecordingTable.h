@@ -87,45 +87,36 @@ private:
     }
 };
 
-// A deal flow on a recording table whose shuffle always uses the same seed, so a test can
-// stack the deck it will deal from.
+// A deal flow on a recording table whose every shuffle hands over `NextDeck` as it is.
 struct TestGame {
-    static constexpr std::uint32_t Seed = 12345;
-
     RecordingTable table;
     TBeall results;
-    DealFlow flow{table, results, [] { return Seed; }};
+    DeckOrder NextDeck = TDeck::BuildOrder();
+    DealFlow flow{table, results, [this](const DeckOrder&) { return NextDeck; }};
 
     TestGame() {
         table.Flow = &flow;
         table.Results = &results;
     }
+    // The flow's shuffle points back into this object.
+    TestGame(const TestGame&) = delete;
+    TestGame& operator=(const TestGame&) = delete;
 
-    // Arranges the deck so that the next new deal deals `top` first, then the remaining
-    // cards in build order.
-    void StackNextDeal(const std::vector<std::string>& top) {
-        const auto build = TDeck::BuildOrder();
-        std::vector<CardCode> wanted;
+    // The next new deal deals `top` first, then the remaining cards in build order.
+    void DealNextFrom(const std::vector<std::string>& top) {
+        std::vector<CardCode> order;
         for (const std::string& code : top)
-            wanted.push_back(CardCode{code[0], code[1]});
-        for (const CardCode& card : build)
-            if (std::find(wanted.begin(), wanted.end(), card) == wanted.end())
-                wanted.push_back(card);
-
-        // The shuffle moves positions the same way for the same seed: find where each
-        // position's card comes from, then place the wanted cards there.
-        TDeck probe([] { return Seed; });
-        probe.ShuffleDeck();
-        std::array<CardCode, TDeck::Size> before{};
-        for (int i = 0; i < TDeck::Size; ++i) {
-            const auto from = std::find(build.begin(), build.end(), probe[i]) - build.begin();
-            before[from] = wanted.at(i);
-        }
-        flow.Deck.SetCards(before);
+            order.push_back(CardCode{code.at(0), code.at(1)});
+        for (const CardCode& card : TDeck::BuildOrder())
+            if (std::find(order.begin(), order.end(), card) == order.end())
+                order.push_back(card);
+        if (order.size() != NextDeck.size())
+            throw std::invalid_argument("the top of a deck must name distinct cards");
+        std::copy(order.begin(), order.end(), NextDeck.begin());
     }
 
     void NewDeal(const std::vector<std::string>& top) {
-        StackNextDeal(top);
+        DealNextFrom(top);
         flow.aUjExecute();
         table.TakeLog();
     }

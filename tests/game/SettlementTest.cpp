@@ -122,7 +122,7 @@ TEST_P(FailingTable, StopsTheActionAndKeepsWhatWasDone) {
         game.flow.aMegallExecute();
     }
     if (c.action == &DealFlow::aUjExecute)
-        game.StackNextDeal(c.deck);
+        game.DealNextFrom(c.deck);
     else
         game.NewDeal(c.deck);
     game.table.FailOn = c.failOn;
