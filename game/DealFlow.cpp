@@ -45,9 +45,7 @@ QString WinnerMessage(int seat) {
 } // namespace
 
 DealFlow::DealFlow(Table& table, TBeall& results, ClockSource clock)
-    : Deck(std::move(clock)), table_(table), results_(results) {
-    Deck.ShuffleDeck();
-}
+    : DealFlow(table, results, ClockShuffle(std::move(clock))) {}
 
 DealFlow::DealFlow(Table& table, TBeall& results, DeckShuffle shuffle)
     : Deck(std::move(shuffle)), table_(table), results_(results) {

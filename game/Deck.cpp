@@ -28,11 +28,13 @@ DeckOrder TDeck::BuildOrder() {
     return cards;
 }
 
-TDeck::TDeck(ClockSource clock)
-    : TDeck([clock = std::move(clock)](const DeckOrder& cards) {
-          // Every shuffle starts from a fresh clock seed.
-          return Shuffle(cards, clock()).cards;
-      }) {}
+DeckShuffle ClockShuffle(ClockSource clock) {
+    return [clock = std::move(clock)](const DeckOrder& cards) {
+        return Shuffle(cards, clock()).cards;
+    };
+}
+
+TDeck::TDeck(ClockSource clock) : TDeck(ClockShuffle(std::move(clock))) {}
 
 TDeck::TDeck(DeckShuffle shuffle) : cards_(BuildOrder()), shuffle_(std::move(shuffle)) {}
 

@@ -31,6 +31,8 @@ std::uint32_t SteadyClockLow32();
 
 // Gives the deck its next order from its current one.
 using DeckShuffle = std::function<DeckOrder(const DeckOrder&)>;
+// The game's shuffle, seeded afresh from `clock` every time it runs.
+DeckShuffle ClockShuffle(ClockSource clock);
 
 class TDeck {
 public:

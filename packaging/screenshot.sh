@@ -36,8 +36,7 @@ for key in "$@"; do
     sleep 0.5
 done
 if [ "${SHOT:-}" = dialog ]; then
-    window=$(xdotool search --onlyvisible --pid "$RUNNING" | grep -v -x "$window" | head -n 1)
-    [ -n "$window" ] || { echo "no dialog opened" >&2; exit 1; }
+    window=$(wait_for_window "$RUNNING" 5 "$window") || { echo "no dialog opened" >&2; exit 1; }
 fi
 # The window is mapped before its first paint has reached the server.
 sleep 1

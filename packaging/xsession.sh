@@ -63,14 +63,16 @@ stop_private_x() {
     fi
 }
 
-# wait_for_window PID SECONDS
-# Prints the id of the first visible window of process PID. Returns 2 when the process
-# ended before showing one, 1 when SECONDS pass without one.
+# wait_for_window PID SECONDS [OTHER_THAN]
+# Prints the id of the first visible window of process PID, leaving out the window
+# OTHER_THAN (a dialog opened over the main window). Returns 2 when the process ended before
+# showing one, 1 when SECONDS pass without one.
 wait_for_window() {
     _tries=0
     while [ "$_tries" -lt $(($2 * 10)) ]; do
         process_alive "$1" || return 2
-        _window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1)
+        _window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null |
+            grep -v -x "${3:-none}" | head -n 1)
         if [ -n "$_window" ]; then
             echo "$_window"
             return 0

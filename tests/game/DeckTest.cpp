@@ -1,6 +1,8 @@
 #include "game/Deck.h"
 #include "game/Rules.h"
 
+#include "DeckText.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -8,13 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::string Joined(const DeckOrder& cards) {
-    std::string text;
-    for (const CardCode& card : cards)
-        text += (text.empty() ? "" : " ") + card.Text();
-    return text;
-}
 
 ClockSource FixedClock(std::uint32_t seed) {
     return [seed] { return seed; };

@@ -1,5 +1,7 @@
 #include "game/Rules.h"
 
+#include "DeckText.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -74,13 +76,6 @@ TEST(Rules, DrawWrapsTheSeedAndTakesTheUpperHalfOfTheProduct) {
     random.Seed(0xFFFFFFFFu);
     EXPECT_EQ(random.Next(1000), 968u);
     EXPECT_EQ(random.SeedValue(), 0xF7F77BFCu);
-}
-
-std::string Joined(const DeckOrder& cards) {
-    std::string text;
-    for (const CardCode& card : cards)
-        text += (text.empty() ? "" : " ") + card.Text();
-    return text;
 }
 
 // Whole orders worked out separately from the draw rule, for 10001 swaps. Fewer or more

@@ -4,16 +4,11 @@
 # abort, whichever way the display is missing.
 # Usage: command_line.sh PROGRAM VERSION
 set -u
+HERE=$(cd "$(dirname "$0")" && pwd)
+. "$HERE/common.sh"
 PROGRAM=$1
 VERSION=$2
-scratch=$(mktemp -d) || exit 1
-trap 'rm -rf "$scratch"' EXIT
-mkdir -m 700 "$scratch/runtime"
-problems=0
-problem() {
-    echo "PROBLEM: $*" >&2
-    problems=$((problems + 1))
-}
+mkdir -m 700 "$SCRATCH/runtime"
 
 # run EXPECTED_STATUS [VARIABLE=VALUE...] -- [ARGUMENT...]: runs the program without a display
 # (plus the given variables) and checks its exit status; out and err hold what it printed.
@@ -28,26 +23,26 @@ run() {
     shift
     # shellcheck disable=SC2086
     env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM \
-        HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime" \
-        $_assignments timeout 60 "$PROGRAM" "$@" >"$scratch/out" 2>"$scratch/err" </dev/null
+        HOME="$SCRATCH/home" XDG_CONFIG_HOME="$SCRATCH/config" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
+        $_assignments timeout 60 "$PROGRAM" "$@" >"$SCRATCH/out" 2>"$SCRATCH/err" </dev/null
     _status=$?
     [ "$_status" -eq "$_expected" ] ||
-        problem "'$_assignments $*' exits with $_status, not $_expected: $(cat "$scratch/err")"
+        problem "'$_assignments $*' exits with $_status, not $_expected: $(cat "$SCRATCH/err")"
 }
 
 run 0 -- --version
-[ "$(cat "$scratch/out")" = "huszonegy $VERSION" ] ||
-    problem "--version prints '$(cat "$scratch/out")', not 'huszonegy $VERSION'"
-[ ! -s "$scratch/err" ] || problem "--version complains: $(cat "$scratch/err")"
+[ "$(cat "$SCRATCH/out")" = "huszonegy $VERSION" ] ||
+    problem "--version prints '$(cat "$SCRATCH/out")', not 'huszonegy $VERSION'"
+[ ! -s "$SCRATCH/err" ] || problem "--version complains: $(cat "$SCRATCH/err")"
 
 run 0 -- --help
 for word in Usage F2 F3 F4 Alt+Enter Esc tavrik.ini .config/huszonegy; do
-    grep -q -F -e "$word" "$scratch/out" || problem "--help does not mention $word"
+    grep -q -F -e "$word" "$SCRATCH/out" || problem "--help does not mention $word"
 done
-[ ! -s "$scratch/err" ] || problem "--help complains: $(cat "$scratch/err")"
+[ ! -s "$SCRATCH/err" ] || problem "--help complains: $(cat "$SCRATCH/err")"
 
 run 0 -- --fullscreen --version
-[ "$(cat "$scratch/out")" = "huszonegy $VERSION" ] || problem "--version after another argument"
+[ "$(cat "$SCRATCH/out")" = "huszonegy $VERSION" ] || problem "--version after another argument"
 
 # An answer that cannot be written is not a success.
 for option in --version --help; do
@@ -66,11 +61,10 @@ for setting in "" "DISPLAY=:$number" "QT_QPA_PLATFORM=xcb" "QT_QPA_PLATFORM=xcb 
     "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=nowhere" "DISPLAY=:$number WAYLAND_DISPLAY=nowhere"; do
     # shellcheck disable=SC2086
     run 1 $setting -- --fullscreen
-    [ "$(cat "$scratch/err")" = "$message" ] ||
-        problem "with '$setting' the game says '$(cat "$scratch/err")', not the no-display line"
-    [ ! -s "$scratch/out" ] || problem "with '$setting' the game prints: $(cat "$scratch/out")"
+    [ "$(cat "$SCRATCH/err")" = "$message" ] ||
+        problem "with '$setting' the game says '$(cat "$SCRATCH/err")', not the no-display line"
+    [ ! -s "$SCRATCH/out" ] || problem "with '$setting' the game prints: $(cat "$SCRATCH/out")"
 done
-[ ! -e "$scratch/config" ] || problem "a start without a display made the settings folder"
+[ ! -e "$SCRATCH/config" ] || problem "a start without a display made the settings folder"
 
-[ "$problems" -eq 0 ] || { echo "FAIL: $problems problem(s)" >&2; exit 1; }
-echo OK
+finish

@@ -35,6 +35,23 @@ problem() {
     PROBLEMS=$((PROBLEMS + 1))
 }
 
+# need_tools TOOL...: skips the check when one of the tools is not installed.
+need_tools() {
+    for _tool in "$@"; do
+        command -v "$_tool" >/dev/null 2>&1 || { echo "SKIP: $_tool is not installed"; exit $SKIP; }
+    done
+}
+
+# make_deb BUILD_DIR VERSION: the Debian package of a finished build, made with cpack in the
+# scratch folder; DEB is its path.
+make_deb() {
+    [ -f "$1/CPackConfig.cmake" ] || fail "no $1/CPackConfig.cmake"
+    cpack --config "$1/CPackConfig.cmake" -G DEB -B "$SCRATCH/out" >"$SCRATCH/cpack.log" 2>&1 ||
+        fail "cpack failed: $(cat "$SCRATCH/cpack.log")"
+    DEB=$SCRATCH/out/huszonegy_${2}_$(dpkg --print-architecture).deb
+    [ -f "$DEB" ] || fail "no $DEB among: $(ls "$SCRATCH/out")"
+}
+
 # Little-endian 32-bit signed integer at byte OFFSET of FILE.
 le32() { od -A n -t d4 -j "$2" -N 4 "$1" | tr -d ' '; }
 # Big-endian 32-bit unsigned integer at byte OFFSET of FILE.

@@ -9,11 +9,9 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 SOURCE=$1
 VERSION=$2
 
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit $SKIP; }
-done
+need_tools cmake cpack dpkg-deb dpkg-shlibdeps
 build=$SCRATCH/build
-cmake -S "$SOURCE" -B "$build" -DHUSZONEGY_TESTS=OFF -DHUSZONEGY_BENCHMARKS=OFF \
+cmake -S "$SOURCE" -B "$build" -DHUSZONEGY_TESTS=OFF \
     >"$SCRATCH/configure.log" 2>&1 || fail "configuring failed: $(cat "$SCRATCH/configure.log")"
 cmake --build "$build" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target package \
     >"$SCRATCH/build.log" 2>&1 ||

@@ -10,15 +10,10 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 BUILD=$1
 VERSION=$2
 
-for tool in cpack lintian dpkg-shlibdeps; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit $SKIP; }
-done
-cpack --config "$BUILD/CPackConfig.cmake" -G DEB -B "$SCRATCH/out" >"$SCRATCH/cpack.log" 2>&1 ||
-    fail "cpack failed: $(cat "$SCRATCH/cpack.log")"
-deb=$SCRATCH/out/huszonegy_${VERSION}_$(dpkg --print-architecture).deb
-[ -f "$deb" ] || fail "no $deb among: $(ls "$SCRATCH/out")"
+need_tools cpack lintian dpkg-shlibdeps
+make_deb "$BUILD" "$VERSION"
 
-lintian -EvIL +pedantic --show-overrides "$deb" >"$SCRATCH/lintian.log" 2>&1
+lintian -EvIL +pedantic --show-overrides "$DEB" >"$SCRATCH/lintian.log" 2>&1
 status=$?
 grep -v '^O: ' "$SCRATCH/lintian.log"
 echo "($(grep -c '^O: ' "$SCRATCH/lintian.log") tags overridden by the package)"

@@ -4,28 +4,20 @@
 # are written, and the environment that matters.
 # Usage: manual_pages.sh PAGE...
 set -u
-for tool in groff man; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-scratch=$(mktemp -d) || exit 1
-trap 'rm -rf "$scratch"' EXIT
+HERE=$(cd "$(dirname "$0")" && pwd)
+. "$HERE/common.sh"
+need_tools groff man
 export LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80
-problems=0
-problem() {
-    echo "PROBLEM: $*" >&2
-    problems=$((problems + 1))
-}
 
 for page in "$@"; do
     # The pages are UTF-8 (Hungarian letters), so groff reads them through preconv (-k).
-    groff -ww -z -k -Tutf8 -man "$page" >"$scratch/groff" 2>&1
-    [ ! -s "$scratch/groff" ] || problem "groff on $page: $(cat "$scratch/groff")"
-    man --warnings -l "$page" >"$scratch/text" 2>"$scratch/man" || problem "man failed on $page"
-    [ ! -s "$scratch/man" ] || problem "man on $page: $(cat "$scratch/man")"
+    groff -ww -z -k -Tutf8 -man "$page" >"$SCRATCH/groff" 2>&1
+    [ ! -s "$SCRATCH/groff" ] || problem "groff on $page: $(cat "$SCRATCH/groff")"
+    man --warnings -l "$page" >"$SCRATCH/text" 2>"$SCRATCH/man" || problem "man failed on $page"
+    [ ! -s "$SCRATCH/man" ] || problem "man on $page: $(cat "$SCRATCH/man")"
     for word in F2 F3 F4 Alt+Enter Esc Tab --help --version tavrik.ini XDG_CONFIG_HOME \
         .config/huszonegy QT_QPA_PLATFORM SIGTERM SIGHUP SIGINT GPL-3.0-or-later; do
-        grep -q -F -e "$word" "$scratch/text" || problem "$page does not mention $word"
+        grep -q -F -e "$word" "$SCRATCH/text" || problem "$page does not mention $word"
     done
 done
-[ "$problems" -eq 0 ] || { echo "FAIL: $problems problem(s)" >&2; exit 1; }
-echo OK
+finish

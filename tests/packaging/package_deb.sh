@@ -12,15 +12,9 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 BUILD=$1
 VERSION=$2
 
-for tool in cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit $SKIP; }
-done
-[ -f "$BUILD/CPackConfig.cmake" ] || fail "no $BUILD/CPackConfig.cmake"
-
-cpack --config "$BUILD/CPackConfig.cmake" -G DEB -B "$SCRATCH/out" >"$SCRATCH/cpack.log" 2>&1 ||
-    fail "cpack failed: $(cat "$SCRATCH/cpack.log")"
-deb=$SCRATCH/out/huszonegy_${VERSION}_$(dpkg --print-architecture).deb
-[ -f "$deb" ] || fail "no $deb among: $(ls "$SCRATCH/out")"
+need_tools cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog
+make_deb "$BUILD" "$VERSION"
+deb=$DEB
 
 field() { dpkg-deb -f "$deb" "$1"; }
 # names PACKAGE-LIST: the package names of a Depends-like field, one per line.

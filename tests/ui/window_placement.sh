@@ -33,19 +33,7 @@ GAME="$SCRATCH/game"
 visible_windows() { xdotool search --onlyvisible --pid "$RUNNING" 2>/dev/null | sort -u; }
 
 # new_window SECONDS: the one visible window of the game that is not the table.
-new_window() {
-    _tries=0
-    while [ "$_tries" -lt $(($1 * 10)) ]; do
-        _other=$(visible_windows | grep -v -x "$TABLE" | head -n 1)
-        if [ -n "$_other" ]; then
-            echo "$_other"
-            return 0
-        fi
-        _tries=$((_tries + 1))
-        sleep 0.1
-    done
-    return 1
-}
+new_window() { wait_for_window "$RUNNING" "$1" "$TABLE"; }
 
 # frame_centre WINDOW: twice the centre of the window's frame, "X2 Y2", from its client area
 # and the frame extents the window manager declares (none without one).
