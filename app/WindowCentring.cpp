@@ -1,7 +1,5 @@
 #include "app/WindowCentring.h"
 
-#include "app/ErrorBox.h"
-
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -48,7 +46,7 @@ public:
         : QObject(&window), window_(window), area_(std::move(area)) {
         window.installEventFilter(this);
         poll_.setInterval(FramePollMs);
-        connect(&poll_, &QTimer::timeout, this, [this] { RunGuarded([this] { LookForFrame(); }); });
+        connect(&poll_, &QTimer::timeout, this, [this] { LookForFrame(); });
     }
 
 protected:
@@ -56,11 +54,11 @@ protected:
         if (watched != &window_)
             return false;
         if (event->type() == QEvent::Show)
-            RunGuarded([this] { Place(); });
+            Place();
         // A box settles its size while it is being shown, and under a window manager the new
         // size may come back only after the frame: it stays centred whenever it comes.
         else if (event->type() == QEvent::Resize && window_.isVisible())
-            RunGuarded([this] { PlaceClient(poll_.isActive() ? KnownFrame() : LastFrameSeen()); });
+            PlaceClient(poll_.isActive() ? KnownFrame() : LastFrameSeen());
         // Asked too early, Qt takes the frame for none until the window manager next moves
         // the window; by the time the window is active the frame has been drawn.
         else if (event->type() == QEvent::WindowActivate && triesLeft_ > 0 && !poll_.isActive())
@@ -116,8 +114,8 @@ private:
     int triesLeft_ = 0;
 };
 
-} // namespace
-
+// The program's table: the active window, or else the first visible window of the program
+// other than `except`. Null before the table is up (and in tests that have none).
 QWidget* ProgramTable(const QWidget* except) {
     QWidget* active = QApplication::activeWindow();
     if (active != nullptr && active != except)
@@ -128,6 +126,8 @@ QWidget* ProgramTable(const QWidget* except) {
     }
     return nullptr;
 }
+
+} // namespace
 
 QRect ScreenOfTable(const QWidget* except) {
     const QWidget* table = ProgramTable(except);

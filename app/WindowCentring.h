@@ -8,11 +8,8 @@
 
 class QWidget;
 
-// The program's table: the active window, or else the first visible window of the program
-// other than `except`. Null before the table is up (and in tests that have none).
-QWidget* ProgramTable(const QWidget* except);
-
-// The full geometry of the screen that holds the table (the primary screen without one).
+// The full geometry of the screen that holds the table: the active window, or else the first
+// visible window of the program other than `except` (the primary screen without one).
 QRect ScreenOfTable(const QWidget* except);
 
 // Where `owner`'s window stands, frame included; without an owner the table's, and without a

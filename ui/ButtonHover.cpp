@@ -1,7 +1,5 @@
 #include "ui/ButtonHover.h"
 
-#include "app/ErrorBox.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
@@ -23,7 +21,7 @@ protected:
         case QEvent::Enter:
         case QEvent::Leave:
         case QEvent::EnabledChange:
-            RunGuarded([this, event] { Light(event->type()); });
+            Light(event->type());
             break;
         default:
             break;

@@ -39,9 +39,9 @@ QLabel* MakeLabel(const QString& text, const QRect& geometry, Qt::Alignment alig
 }
 
 // A cream heading over one part of the box.
-QLabel* MakeHeading(const QString& text, int top, QWidget* parent) {
+QLabel* MakeHeading(const QString& text, int top, const QFont& font, QWidget* parent) {
     QLabel* label = MakeLabel(text, QRect(8, top, 285, 15), Qt::AlignCenter, parent);
-    label->setFont(HeadingFont(parent->font()));
+    label->setFont(font);
     Paint(label, Cream);
     return label;
 }
@@ -93,7 +93,9 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Copyright = MakeLabel(QStringLiteral("Copyright © Tarvesz\nMinden jog fenntartva."),
                           QRect(158, 60, 135, 28), Qt::AlignRight | Qt::AlignTop, Panel1);
 
-    Label3 = MakeHeading(QStringLiteral("21 kártyajáték"), 92, Panel1);
+    // Both headings share one face: finding a bold that shows means drawing it, once per box.
+    const QFont headingFont = HeadingFont(Panel1->font());
+    Label3 = MakeHeading(QStringLiteral("21 kártyajáték"), 92, headingFont, Panel1);
 
     Comments = MakeLabel(QStringLiteral("A 21 kártyajáték ingyenes: szabadon használható és "
                                         "változatlan formában továbbadható. A használatából "
@@ -101,7 +103,7 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
                          QRect(8, 116, 285, 65), Qt::AlignHCenter | Qt::AlignTop, Panel1);
     Comments->setWordWrap(true);
 
-    Label2 = MakeHeading(QStringLiteral("Elérhetőség"), 188, Panel1);
+    Label2 = MakeHeading(QStringLiteral("Elérhetőség"), 188, headingFont, Panel1);
 
     Label1 = MakeLabel(QStringLiteral("Tarvesz\n%1\n\nVéleményeket, ötleteket és hibajelentéseket\n"
                                       "a honlapon keresztül várok.")
