@@ -9,28 +9,6 @@ namespace {
 
 using namespace Seat;
 
-std::int32_t& MoneyOf(TBeall& results, int seat) {
-    switch (seat) {
-    case Human:
-        return results.Money1;
-    case Bank:
-        return results.Money2;
-    default:
-        return results.Money3;
-    }
-}
-
-std::int32_t& WinsOf(TBeall& results, int seat) {
-    switch (seat) {
-    case Human:
-        return results.Win1;
-    case Bank:
-        return results.Win2;
-    default:
-        return results.Win3;
-    }
-}
-
 QString WinnerMessage(int seat) {
     switch (seat) {
     case Human:

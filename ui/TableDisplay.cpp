@@ -20,14 +20,6 @@ QString PlaceName(char letter, int index) {
     return QChar(letter) + QString::number(index);
 }
 
-std::array<std::int32_t, 3> MoneyBySeat(const TBeall& results) {
-    return {results.Money1, results.Money2, results.Money3};
-}
-
-std::array<std::int32_t, 3> WinsBySeat(const TBeall& results) {
-    return {results.Win1, results.Win2, results.Win3};
-}
-
 // Every change of a name is an event on the accessibility bus; an unchanged one is noise.
 void SetSpokenName(QWidget* widget, const QString& name) {
     if (widget->accessibleName() != name)
@@ -155,12 +147,11 @@ void Tfrm_Main::ShowCards() {
 }
 
 void Tfrm_Main::ShowResults() {
-    const auto money = MoneyBySeat(results_);
-    const auto won = WinsBySeat(results_);
     for (int seat = 0; seat < 3; ++seat) {
-        SetLabelText(seats_[seat].money, QString::number(money[seat]));
-        SetLabelText(seats_[seat].won, QString::number(won[seat]));
-        seats_[seat].debt->setVisible(money[seat] < 0);
+        const std::int32_t money = MoneyOf(results_, seat);
+        SetLabelText(seats_[seat].money, QString::number(money));
+        SetLabelText(seats_[seat].won, QString::number(WinsOf(results_, seat)));
+        seats_[seat].debt->setVisible(money < 0);
     }
     DescribeSeats();
 }
@@ -176,8 +167,6 @@ void Tfrm_Main::Announce(const QString& text) {
 }
 
 void Tfrm_Main::DescribeSeats() {
-    const auto money = MoneyBySeat(results_);
-    const auto won = WinsBySeat(results_);
     const auto names = SeatNames();
     for (int seat = 0; seat < 3; ++seat) {
         const SeatControls& controls = seats_[seat];
@@ -194,8 +183,9 @@ void Tfrm_Main::DescribeSeats() {
             SetSpokenName(label, QStringLiteral("%1, %2: %3").arg(who, caption, value));
         };
         describe(controls.total, QStringLiteral("Eredmény"), total);
-        describe(controls.money, QStringLiteral("Pénz"), QString::number(money[seat]));
-        describe(controls.won, QStringLiteral("Nyert játékok"), QString::number(won[seat]));
+        describe(controls.money, QStringLiteral("Pénz"), QString::number(MoneyOf(results_, seat)));
+        describe(controls.won, QStringLiteral("Nyert játékok"),
+                 QString::number(WinsOf(results_, seat)));
         SetSpokenName(controls.debt, QStringLiteral("%1 adósságban van").arg(who));
     }
     SetSpokenName(Label23, QStringLiteral("Tét: %1").arg(results_.Pot));
