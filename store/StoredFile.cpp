@@ -1,6 +1,7 @@
 #include "store/StoredFile.h"
 
 #include "app/FileName.h"
+#include "app/FileRead.h"
 
 #include <cerrno>
 #include <climits>
@@ -12,6 +13,10 @@ namespace {
 
 // As many links as the system itself follows before it gives up.
 constexpr int LinkLimit = 40;
+
+bool IsPlayerOrRoot(uid_t owner) {
+    return owner == 0 || owner == ::geteuid();
+}
 
 bool Accepts(AcceptedOwners owners, uid_t owner) {
     return owners == AcceptedOwners::Anyone || IsPlayerOrRoot(owner);
@@ -28,21 +33,9 @@ std::optional<QByteArray> LinkText(const QByteArray& link) {
 
 // Reads at most one byte past the limit, so a larger file shows itself without being read.
 std::optional<QByteArray> ReadBounded(int fd, qsizetype limit) {
-    QByteArray bytes(limit + 1, Qt::Uninitialized);
-    qsizetype total = 0;
-    while (total < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + total, bytes.size() - total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
-        total += got;
-    }
-    if (total > limit)
+    std::optional<QByteArray> bytes = ReadUpTo(fd, limit + 1);
+    if (bytes && bytes->size() > limit)
         return std::nullopt;
-    bytes.truncate(total);
     return bytes;
 }
 
@@ -51,10 +44,6 @@ std::optional<QByteArray> ReadBounded(int fd, qsizetype limit) {
 QByteArray FolderOfPath(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
     return slash <= 0 ? QByteArray("/") : path.left(slash);
-}
-
-bool IsPlayerOrRoot(uid_t owner) {
-    return owner == 0 || owner == ::geteuid();
 }
 
 bool IsAcceptedFolder(const QByteArray& folder, AcceptedOwners owners) {

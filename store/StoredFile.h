@@ -28,8 +28,6 @@ struct StoredFile {
     mode_t mode = 0;
 };
 
-bool IsPlayerOrRoot(uid_t owner);
-
 // The folder part of an encoded path, "/" for a file in the root folder.
 QByteArray FolderOfPath(const QByteArray& path);
 

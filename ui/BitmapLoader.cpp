@@ -1,6 +1,7 @@
 #include "ui/BitmapLoader.h"
 
 #include "app/FileName.h"
+#include "app/FileRead.h"
 #include "ui/BitmapHeader.h"
 
 #include <QBuffer>
@@ -58,22 +59,11 @@ QByteArray ReadWholeFile(const QString& path) {
     if (!S_ISREG(info.st_mode) || info.st_size > MaxPictureFileBytes)
         Fail("Bitmap image is not valid");
 
-    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
-    qsizetype filled = 0;
     // A file that grows meanwhile is read only up to its size at the check.
-    while (filled < bytes.size()) {
-        const ssize_t got =
-            ::read(file.get(), bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            FailToOpen(path, errno);
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    bytes.truncate(filled);
-    return bytes;
+    std::optional<QByteArray> bytes = ReadUpTo(file.get(), static_cast<qsizetype>(info.st_size));
+    if (!bytes)
+        FailToOpen(path, errno);
+    return std::move(*bytes);
 }
 
 // Run-length data may stop early or skip pixels, and the decoder leaves whatever it did

@@ -168,11 +168,10 @@ TEST_P(SaveFaultTest, OldFileKeptAndReportedOrNewFileComplete) {
     Outcome outcome;
     {
         InjectedCalls calls(c.call, c.error);
-        try {
-            SaveSettings(path, NewSettings());
-        } catch (const std::runtime_error& error) {
-            outcome.errorShown = true;
-            EXPECT_EQ(std::string(error.what()), "Unable to write to " + path.toStdString());
+        const std::optional<std::string> error = SaveError(path, NewSettings());
+        outcome.errorShown = error.has_value();
+        if (error) {
+            EXPECT_EQ(*error, UnableToWrite(path));
         }
         EXPECT_TRUE(calls.Injected()) << "the save never made that call";
     }
@@ -242,12 +241,7 @@ TEST(SaveFault, FullDiskKeepsTheOldFileAndSaysSo) {
         while (filler.write(QByteArray(1024, 'x')) > 0 && filler.flush()) {
         }
         filler.close();
-        bool reported = false;
-        try {
-            SaveSettings(path, NewSettings());
-        } catch (const std::runtime_error&) {
-            reported = true;
-        }
+        const bool reported = SaveError(path, NewSettings()).has_value();
         ::_exit(reported && ReadBytes(path) == old ? 0 : 1);
     }
     int status = 0;

@@ -1,13 +1,17 @@
 #pragma once
-// Files and permissions for the settings file tests.
+// Files, permissions and saves for the settings file tests.
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
+#include "store/Settings.h"
 #include "support/Permissions.h"
 
 #include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
 #include <sys/stat.h>
 
 // A literal's bytes including any NUL inside it.
@@ -34,4 +38,19 @@ inline mode_t ModeOf(const QString& path) {
     struct stat status {};
     ::stat(QFile::encodeName(path).constData(), &status);
     return status.st_mode & 07777;
+}
+
+// What the player is told when a save cannot go through.
+inline std::string UnableToWrite(const QString& path) {
+    return "Unable to write to " + path.toStdString();
+}
+
+// The message of a save that failed, none when it went through.
+inline std::optional<std::string> SaveError(const QString& path, const StoredSettings& settings) {
+    try {
+        SaveSettings(path, settings);
+        return std::nullopt;
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
 }
