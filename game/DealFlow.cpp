@@ -106,18 +106,21 @@ void DealFlow::FinishDeal() {
     table_.ShowCards();
 
     const int winner = DecideWinner();
+    // The whole settlement at once, money and the win together, and kept before the box:
+    // whatever ends the program while the box is up, the deal is never half paid.
     const std::int32_t pot = results_.Pot;
     for (int seat : {Human, Bank, Vuru}) {
         std::int32_t& money = MoneyOf(results_, seat);
         money = seat == winner ? WrapAdd(money, WrapAdd(pot, pot)) : WrapSub(money, pot);
     }
-    Phase = DealPhase::BetweenDeals;
-    LastWinner = winner;
-    table_.SetNameColour(winner, Yellow);
-    // Modal: what follows happens once the player has read who won.
-    table_.ShowMessageBox(WinnerMessage(winner));
     std::int32_t& wins = WinsOf(results_, winner);
     wins = WrapAdd(wins, 1);
+    Phase = DealPhase::BetweenDeals;
+    LastWinner = winner;
+    KeepResults();
+    table_.SetNameColour(winner, Yellow);
+    // Modal: the money and the games won show once the player has read who won.
+    table_.ShowMessageBox(WinnerMessage(winner));
     table_.SetActionEnabled(GameAction::aUj, true);
     table_.SetActionEnabled(GameAction::aMegall, false);
     table_.SetActionEnabled(GameAction::aLapot, false);
@@ -137,5 +140,11 @@ void DealFlow::aEredmenyTorolExecute() {
         return;
     results_.Money1 = results_.Money2 = results_.Money3 = 1000;
     results_.Win1 = results_.Win2 = results_.Win3 = 0;
+    KeepResults();
     table_.ShowResults();
+}
+
+void DealFlow::KeepResults() {
+    if (ResultsChanged)
+        ResultsChanged();
 }

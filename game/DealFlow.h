@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,8 +46,13 @@ public:
     // (nobody before the first deal ends, and nobody again once a new deal starts).
     DealPhase Phase = DealPhase::BetweenDeals;
     std::optional<int> LastWinner;
+    // Called once the record has changed for good (a settled deal, a reset), so its keeper
+    // can put it on disk at once. Raises nothing: a keeper reports its own failures.
+    std::function<void()> ResultsChanged;
 
 private:
+    void KeepResults();
+
     Table& table_;
     TBeall& results_;
 };

@@ -2,6 +2,7 @@
 
 #include "game/Results.h"
 #include "store/IntegerText.h"
+#include "store/PrivateProfile.h"
 #include "store/Windows1250.h"
 #include "ui/DialogFrame.h"
 
@@ -18,6 +19,9 @@ Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Label1->adjustSize();
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(12, 28, 125, 21);
+    // No longer than a read of the settings file gives back, so the name on the table is the
+    // one the next start finds.
+    Edit1->setMaxLength(ProfileValueLimit);
     Label1->setBuddy(Edit1);
 
     Label2 = new QLabel(QStringLiteral("Tét"), this);
@@ -45,12 +49,12 @@ void Tfrm_Beallit::showEvent(QShowEvent* event) {
     Edit1->selectAll();
 }
 
-void ShowSettingsDialog(TBeall& results) {
+bool ShowSettingsDialog(TBeall& results) {
     Tfrm_Beallit dialog;
     dialog.Edit1->setText(results.Name);
     dialog.Edit2->setText(QString::number(results.Pot));
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     // Only what the settings file can hold is kept, so the table shows the name the next
     // start will read back.
     results.Name = DecodeWindows1250(EncodeWindows1250(dialog.Edit1->text()));
@@ -58,4 +62,5 @@ void ShowSettingsDialog(TBeall& results) {
     // and an unreadable stake quietly keeps the old one.
     if (const auto stake = ParseInt32(dialog.Edit2->text()))
         results.Pot = *stake;
+    return true;
 }

@@ -27,4 +27,5 @@ protected:
 };
 
 // Runs the dialog modally over the program and updates the name and the stake on OK.
-void ShowSettingsDialog(TBeall& results);
+// True when the player chose OK.
+bool ShowSettingsDialog(TBeall& results);

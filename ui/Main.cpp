@@ -2,7 +2,6 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
-#include "store/Settings.h"
 #include "ui/Beallit.h"
 #include "ui/BitmapLoader.h"
 #include "ui/ButtonHover.h"
@@ -10,7 +9,7 @@
 #include "ui/Exe.h"
 #include "ui/Fonts.h"
 #include "ui/Nevjegy.h"
-#include "ui/SessionEnd.h"
+#include "ui/ResultsKeeper.h"
 #include "ui/TableAccessibility.h"
 #include "ui/TableButton.h"
 #include "ui/TableLayout.h"
@@ -41,9 +40,9 @@ int PictureScale(qreal devicePixelRatio) {
 
 } // namespace
 
-Tfrm_Main::Tfrm_Main(TBeall& results, ClockSource clock, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), Game(*this, results, std::move(clock)),
-      results_(results) {
+Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      Game(*this, keeper.Results(), std::move(clock)), keeper_(keeper), results_(keeper.Results()) {
     InstallTableAccessibility();
     setObjectName(QStringLiteral("frm_Main"));
     // Desktop taskbars list a window by its title, and the game's taskbar button has always
@@ -55,11 +54,14 @@ Tfrm_Main::Tfrm_Main(TBeall& results, ClockSource clock, QWidget* parent)
     CreateControls();
     Exe = new TExe(this);
     Exe->Command = HomepageAddress();
-    sessionEnd_ = new SessionEnd([this] { EndSession(); }, this);
+    Game.ResultsChanged = [this] { keeper_.SaveAfterChange(); };
+    connect(&keeper_, &ResultsKeeper::ForwardRequested, this, &Tfrm_Main::ComeForward);
     RunGuarded([this] { FormCreate(); });
 }
 
-Tfrm_Main::~Tfrm_Main() = default;
+Tfrm_Main::~Tfrm_Main() {
+    keeper_.TrackPosition({});
+}
 
 QAction* Tfrm_Main::MakeAction(const char* name, const QString& caption, const QString& hint,
                                const QList<QKeySequence>& keys, void (Tfrm_Main::*execute)()) {
@@ -241,10 +243,11 @@ void Tfrm_Main::KeepFocusOnTable() {
 }
 
 bool Tfrm_Main::focusNextPrevChild(bool next) {
-    // Tab walks the buttons as they read on the table: the top row, then the new-deal
-    // button, then the two beside the player's hand; a disabled one is passed over.
-    QWidget* const order[] = {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3,
-                              SpeedButton2, SpeedButton1, SpeedButton4, SpeedButton5};
+    // Tab reaches the deal buttons first, then the small buttons of the top row, and the
+    // reset of the results last, so no short run of keys from the table wipes them. A
+    // disabled button is passed over.
+    QWidget* const order[] = {SpeedButton1, SpeedButton4, SpeedButton5, SpeedButton8, SpeedButton7,
+                              SpeedButton6, SpeedButton3, SpeedButton2, SpeedButton9};
     const int count = int(std::size(order));
     const int step = next ? 1 : count - 1;
     const auto from = std::find(std::begin(order), std::end(order), focusWidget());
@@ -295,22 +298,17 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
 }
 
 void Tfrm_Main::FormCreate() {
-    settingsPath_ = SettingsFilePath(ProgramDir.real);
-    const StoredSettings stored = LoadSettings(settingsPath_);
     // The stored place is used as it is, also off-screen: the player put the window there.
-    move(stored.Left, stored.Top);
-    results_ = stored.Results;
+    move(keeper_.StoredPosition());
+    // A Wayland client is never told where its window stands: there the stored place stays.
+    keeper_.TrackPosition([this]() -> std::optional<QPoint> {
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            return std::nullopt;
+        return pos();
+    });
     Dragging = false;
     ShowResults();
     ShowStakeAndName();
-}
-
-void Tfrm_Main::SaveSettingsNow() {
-    StoredSettings stored;
-    stored.Left = x();
-    stored.Top = y();
-    stored.Results = results_;
-    SaveSettings(settingsPath_, stored);
 }
 
 void Tfrm_Main::closeEvent(QCloseEvent* event) {
@@ -318,35 +316,20 @@ void Tfrm_Main::closeEvent(QCloseEvent* event) {
 }
 
 void Tfrm_Main::FormClose(QCloseEvent* event) {
-    // The session is ending: the save is quiet and the window goes whatever happens.
-    if (sessionEnd_->Ending()) {
-        EndSession();
-        event->accept();
-        return;
-    }
-    // A file that cannot be written keeps the window open, so the player can try again. From
-    // the second failure on the player may also leave without saving: a file that can never
-    // be written must not hold the game open for good.
-    if (RunGuarded([this] { SaveSettingsNow(); })) {
-        event->accept();
-        return;
-    }
-    const bool leave = saveFailedAtClose_ &&
-                       ::AskYesNo(QStringLiteral("Nem sikerült menteni. Kilépsz mentés nélkül?"),
-                                  ApplicationTitle, this, DefaultAnswer::No);
-    saveFailedAtClose_ = true;
-    if (leave)
+    // A file that cannot be written keeps the window open, so the player can try again; the
+    // keeper says why and, from the second failure on, offers to leave without saving.
+    if (keeper_.SaveAtClose(this))
         event->accept();
     else
         event->ignore();
 }
 
-void Tfrm_Main::EndSession() {
-    // The session is going whatever happens here: a box would only hold it up.
-    try {
-        SaveSettingsNow();
-    } catch (...) {
-    }
+void Tfrm_Main::ComeForward() {
+    // The player started the game again: this table is the one to play at.
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }
 
 void Tfrm_Main::aUjExecute() {
@@ -367,8 +350,10 @@ void Tfrm_Main::aEredmenyTorolExecute() {
 }
 
 void Tfrm_Main::aBeallitExecute() {
-    ShowSettingsDialog(results_);
+    const bool changed = ShowSettingsDialog(results_);
     ShowStakeAndName();
+    if (changed)
+        keeper_.SaveAfterChange();
 }
 
 void Tfrm_Main::aTalcaraExecute() {

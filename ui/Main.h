@@ -16,7 +16,7 @@ class QLabel;
 class QToolButton;
 class TExe;
 class ButtonTips;
-class SessionEnd;
+class ResultsKeeper;
 class Announcer;
 
 class Tfrm_Main : public QWidget, public Table {
@@ -25,10 +25,10 @@ public:
     static constexpr int ClientWidth = 512;
     static constexpr int ClientHeight = 516;
 
-    // `results` is the program's one record of money, games won, stake and name; the window
-    // reads it from the settings file and keeps it current. `clock` seeds the shuffles;
-    // tests pass a fixed one.
-    explicit Tfrm_Main(TBeall& results, ClockSource clock = SteadyClockLow32,
+    // `keeper` holds the program's one record of money, games won, stake and name and its
+    // file; the window draws the record, changes it through the game and asks for saves.
+    // `clock` seeds the shuffles; tests pass a fixed one.
+    explicit Tfrm_Main(ResultsKeeper& keeper, ClockSource clock = SteadyClockLow32,
                        QWidget* parent = nullptr);
     ~Tfrm_Main() override;
 
@@ -56,9 +56,6 @@ public:
     // Card place `letter` + `index`, found by name; places beyond the sixth are made on
     // demand so a long hand never runs out of places.
     CardPlace* CardPlaceAt(char letter, int index);
-
-    // Where the settings file is read from and written to.
-    const QString& SettingsPath() const { return settingsPath_; }
 
     DealFlow Game;
 
@@ -115,8 +112,7 @@ private:
                         const QList<QKeySequence>& keys, void (Tfrm_Main::*execute)());
     void FormCreate();
     void FormClose(QCloseEvent* event);
-    void SaveSettingsNow();
-    void EndSession();
+    void ComeForward();
     void Image2MouseDown(Qt::MouseButton button);
     void Image2MouseMove();
     void Image2MouseUp();
@@ -130,12 +126,10 @@ private:
     void Announce(const QString& text);
     void KeepFocusOnTable();
 
+    ResultsKeeper& keeper_;
     TBeall& results_;
     std::array<SeatControls, 3> seats_{};
     Announcer* announcer_ = nullptr;
-    QString settingsPath_;
     ButtonTips* tips_ = nullptr;
-    SessionEnd* sessionEnd_ = nullptr;
-    bool saveFailedAtClose_ = false;
     bool watchingScreen_ = false;
 };

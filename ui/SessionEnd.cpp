@@ -18,11 +18,11 @@ namespace {
 // loop does the rest. Only the write end is shared with the handler.
 volatile sig_atomic_t signalPipeWriteEnd = -1;
 
-void OnTerminationSignal(int) {
+void OnSignal(int signalNumber) {
     const int savedErrno = errno;
     const int fd = signalPipeWriteEnd;
     if (fd >= 0) {
-        const char byte = 1;
+        const char byte = static_cast<char>(signalNumber);
         [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
     }
     errno = savedErrno;
@@ -30,6 +30,8 @@ void OnTerminationSignal(int) {
 
 // Ctrl+C in the terminal that started the game ends it like a polite kill: with a save.
 constexpr int EndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
+// A second start of the game on the same results asks this copy to come forward.
+constexpr int ForwardSignal = SIGUSR1;
 
 void SetHandler(int signalNumber, void (*handler)(int)) {
     struct sigaction action {};
@@ -41,8 +43,12 @@ void SetHandler(int signalNumber, void (*handler)(int)) {
 
 } // namespace
 
-SessionEnd::SessionEnd(std::function<void()> onEnd, QObject* parent)
-    : QObject(parent), onEnd_(std::move(onEnd)) {
+SessionEnd::SessionEnd(std::function<void()> onEnd, std::function<void()> onForward,
+                       QObject* parent)
+    : QObject(parent), onEnd_(std::move(onEnd)), onForward_(std::move(onForward)) {
+    // A file-size limit would otherwise kill the program in the middle of a save, losing the
+    // run without a word; ignored, the write fails and the save reports it.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this,
                 [this](QSessionManager&) { RunGuarded(onEnd_); });
@@ -57,7 +63,8 @@ SessionEnd::SessionEnd(std::function<void()> onEnd, QObject* parent)
     previousPipe_ = signalPipeWriteEnd;
     signalPipeWriteEnd = pipe_[1];
     for (const int signalNumber : EndingSignals)
-        SetHandler(signalNumber, OnTerminationSignal);
+        SetHandler(signalNumber, OnSignal);
+    SetHandler(ForwardSignal, OnSignal);
 }
 
 SessionEnd::~SessionEnd() {
@@ -67,6 +74,7 @@ SessionEnd::~SessionEnd() {
     if (previousPipe_ < 0) {
         for (const int signalNumber : EndingSignals)
             SetHandler(signalNumber, SIG_DFL);
+        SetHandler(ForwardSignal, SIG_DFL);
     }
     delete notifier_;
     ::close(pipe_[0]);
@@ -81,10 +89,15 @@ bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
 
 void SessionEnd::ReadSignals() {
     char bytes[16];
-    bool any = false;
-    while (::read(pipe_[0], bytes, sizeof bytes) > 0)
-        any = true;
-    if (!any || ending_)
+    bool end = false;
+    bool forward = false;
+    for (ssize_t count; (count = ::read(pipe_[0], bytes, sizeof bytes)) > 0;) {
+        for (ssize_t i = 0; i < count; ++i)
+            (bytes[i] == static_cast<char>(ForwardSignal) ? forward : end) = true;
+    }
+    if (forward && !ending_ && onForward_)
+        onForward_();
+    if (!end || ending_)
         return;
     ending_ = true;
     // With no loop running there is nothing to leave, and asking anyway would make every

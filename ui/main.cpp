@@ -5,6 +5,7 @@
 #include "ui/CommandLine.h"
 #include "ui/DisplayCheck.h"
 #include "ui/Fonts.h"
+#include "ui/ResultsKeeper.h"
 #include "ui/ToolTipStyle.h"
 #include "ui/art/Pictures.h"
 
@@ -55,9 +56,18 @@ int main(int argc, char** argv) {
     RegisterWindowsFonts();
     InstallToolTipStyle();
 
-    // The one record of the results, for as long as the program runs.
-    TBeall Results;
-    Tfrm_Main frm_Main(Results);
+    // The one owner of the results and their file, for as long as the program runs.
+    ResultsKeeper keeper(ProgramDir.real);
+    if (keeper.AnotherCopyRuns()) {
+        // Two tables on one file would each overwrite the other's deals: the player gets the
+        // one already running.
+        if (keeper.BringOtherCopyForward())
+            return 0;
+        ShowMessageBox(QStringLiteral("A játék már fut, de nem sikerült előhozni az ablakát."),
+                       nullptr);
+        return 1;
+    }
+    Tfrm_Main frm_Main(keeper);
     frm_Main.show();
     return QApplication::exec();
 }

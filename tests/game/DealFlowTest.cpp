@@ -240,6 +240,8 @@ TEST_P(Reset, AsksFirstAndKeepsStakeAndName) {
     TestGame game;
     game.results = Played();
     game.table.Answer = GetParam().answer;
+    // A reset is kept for good as it happens; a "No" changes nothing to keep.
+    game.flow.ResultsChanged = [&game] { game.table.Log.push_back("kept"); };
     game.flow.aEredmenyTorolExecute();
     EXPECT_EQ(game.table.Log, GetParam().log);
     EXPECT_EQ(game.results, GetParam().after);
@@ -250,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ResetCase{"Yes",
                   true,
-                  {"ask Valóban nullázzam az eredményeket? | Megerősítés", "results"},
+                  {"ask Valóban nullázzam az eredményeket? | Megerősítés", "kept", "results"},
                   Cleared()},
         ResetCase{"No", false, {"ask Valóban nullázzam az eredményeket? | Megerősítés"}, Played()}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -38,7 +38,7 @@ std::uint32_t Sum(const std::array<std::int32_t, 3>& money) {
 
 class Settlement : public testing::TestWithParam<SettleCase> {};
 
-TEST_P(Settlement, PaysTheWinnerTwoStakesThenCountsTheWinAfterTheMessage) {
+TEST_P(Settlement, SettlesWholeAndKeepsItBeforeTheMessage) {
     const SettleCase& c = GetParam();
     TestGame game;
     game.results.Pot = c.pot;
@@ -47,6 +47,8 @@ TEST_P(Settlement, PaysTheWinnerTwoStakesThenCountsTheWinAfterTheMessage) {
     std::tie(game.results.Win1, game.results.Win2, game.results.Win3) =
         std::tuple(c.winsBefore[0], c.winsBefore[1], c.winsBefore[2]);
 
+    std::vector<TBeall> kept;
+    game.flow.ResultsChanged = [&] { kept.push_back(game.results); };
     game.NewDeal(c.deck);
     game.flow.aMegallExecute();
 
@@ -54,10 +56,13 @@ TEST_P(Settlement, PaysTheWinnerTwoStakesThenCountsTheWinAfterTheMessage) {
     EXPECT_EQ(Wins(game.results), c.winsAfter);
     // The money moves, wrapping where it must, without changing the sum.
     EXPECT_EQ(Sum(Money(game.results)), Sum(c.moneyBefore));
-    // While the winner is announced the money has moved but the win is not yet counted.
+    // Money and the win change together and are handed over for keeping before the
+    // winner is announced, so a program ended while the box is up loses nothing.
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0], game.results);
     ASSERT_EQ(game.table.ResultsAtMessage.size(), 1u);
-    EXPECT_EQ(Money(game.table.ResultsAtMessage[0]), c.moneyAfter);
-    EXPECT_EQ(Wins(game.table.ResultsAtMessage[0]), c.winsBefore);
+    EXPECT_EQ(game.table.ResultsAtMessage[0], game.results);
+    // The table still shows them only after the box.
     EXPECT_EQ(game.table.Log.back(), "results");
     EXPECT_EQ(game.results.Pot, c.pot);
 }
@@ -171,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
             false, true,
             [](const TestGame& game) {
                 EXPECT_EQ(Money(game.results), (std::array<std::int32_t, 3>{1100, 950, 950}));
-                EXPECT_EQ(Wins(game.results), (std::array<std::int32_t, 3>{0, 0, 0}));
+                EXPECT_EQ(Wins(game.results), (std::array<std::int32_t, 3>{1, 0, 0}));
             }}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -99,28 +99,39 @@ std::vector<QWidget*> TabWalk(Tfrm_Main& w, Qt::Key key, int presses) {
     return visited;
 }
 
-TEST_F(MainWindowTest, TabWalksTheEnabledButtonsInScreenOrder) {
+TEST_F(MainWindowTest, TabWalksTheDealButtonsFirstAndTheResetLast) {
     Tfrm_Main& w = OpenShown();
     EXPECT_EQ(QApplication::focusWidget(), &w) << "no button has the focus at the start";
-    const std::vector<QWidget*> topRow = {w.SpeedButton9, w.SpeedButton8, w.SpeedButton7,
-                                          w.SpeedButton6, w.SpeedButton3, w.SpeedButton2};
-    std::vector<QWidget*> between = topRow;
-    between.push_back(w.SpeedButton1);
+    const std::vector<QWidget*> smallButtons = {w.SpeedButton8, w.SpeedButton7, w.SpeedButton6,
+                                                w.SpeedButton3, w.SpeedButton2, w.SpeedButton9};
+    std::vector<QWidget*> between = {w.SpeedButton1};
+    between.insert(between.end(), smallButtons.begin(), smallButtons.end());
     std::vector<QWidget*> forward = between;
-    forward.push_back(w.SpeedButton9); // and round again
+    forward.push_back(w.SpeedButton1); // and round again
     EXPECT_EQ(TabWalk(w, Qt::Key_Tab, int(forward.size())), forward);
     // From the first button back round to the last, and on back to the first.
     const std::vector<QWidget*> backward(between.rbegin(), between.rend());
     EXPECT_EQ(TabWalk(w, Qt::Key_Backtab, int(backward.size())), backward);
 
     Press(w, Qt::Key_F2);
-    std::vector<QWidget*> during = topRow;
-    during.insert(during.end(), {w.SpeedButton4, w.SpeedButton5, w.SpeedButton9});
-    w.SpeedButton9->setFocus(Qt::TabFocusReason);
-    std::vector<QWidget*> walked = {w.SpeedButton9};
+    std::vector<QWidget*> during = {w.SpeedButton4, w.SpeedButton5};
+    during.insert(during.end(), smallButtons.begin(), smallButtons.end());
+    during.push_back(w.SpeedButton4);
+    w.SpeedButton4->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> walked = {w.SpeedButton4};
     const auto rest = TabWalk(w, Qt::Key_Tab, int(during.size()) - 1);
     walked.insert(walked.end(), rest.begin(), rest.end());
     EXPECT_EQ(walked, during);
+}
+
+TEST_F(MainWindowTest, NoShortRunOfKeysFromTheTableResetsTheResults) {
+    Tfrm_Main& w = OpenShown();
+    Results().Money1 = 1234;
+    answer = true; // a reset question, if one came, would be answered yes
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Return})
+        Press(w, key);
+    EXPECT_TRUE(BoxesOf(BoxKind::Question).empty());
+    EXPECT_NE(Results().Money1, 1000);
 }
 
 TEST_F(MainWindowTest, SpaceAndEnterPressTheFocusedButton) {
@@ -181,7 +192,7 @@ TEST_F(MainWindowTest, OnlyTheKeyboardLeavesAFocusMark) {
     // Nor does a press on the background, and the focus stays off the buttons when the
     // window comes back from the taskbar.
     Press(w, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), w.SpeedButton9);
+    ASSERT_EQ(QApplication::focusWidget(), w.SpeedButton1);
     QTest::mouseClick(w.Image2, Qt::LeftButton, {}, QPoint(250, 250));
     EXPECT_EQ(QApplication::focusWidget(), &w);
     w.showMinimized();

@@ -74,7 +74,6 @@ struct LabelLook {
 };
 
 TEST_F(MainWindowTest, LabelsAreWhiteComicTextGrowingFromTheirLeftEdge) {
-    results.Name = QStringLiteral("Árvíztűrő Tünde");
     ASSERT_FALSE(QFile::exists(SettingsFile()));
     Tfrm_Main& w = Open();
     const LabelLook labels[] = {

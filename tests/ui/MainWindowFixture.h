@@ -1,12 +1,12 @@
 #pragma once
 // A main window on a table of its own: a temporary program folder with every card picture,
-// message boxes answered by script, and a results record of its own.
+// message boxes answered by script, and a results keeper of its own.
 
 #include "app/Seged.h"
 #include "game/Results.h"
 #include "ui/CardPlace.h"
 #include "ui/Main.h"
-#include "ui/art/Pictures.h"
+#include "ui/ResultsKeeper.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -21,23 +21,6 @@
 #include <memory>
 #include <vector>
 
-// The 33 pictures, drawn once per test run and copied into each test's folder.
-inline const QString& CardPictureFolder() {
-    static QTemporaryDir folder;
-    static const bool written = [] {
-        const QString images = folder.path();
-        CardBackImage(1).save(images + QStringLiteral("/h.bmp"), "BMP");
-        for (char suit = '1'; suit <= '4'; ++suit)
-            for (char rank = '1'; rank <= '8'; ++rank)
-                CardFaceImage(CardCode{suit, rank}, 1)
-                    .save(images + QStringLiteral("/%1%2.bmp").arg(suit).arg(rank), "BMP");
-        return true;
-    }();
-    (void)written;
-    static const QString path = folder.path();
-    return path;
-}
-
 inline QString AccessibleName(QWidget* widget) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(QAccessible::Name) : QString();
@@ -50,9 +33,11 @@ protected:
         savedProgramDir = ProgramDir;
         ProgramDir = TProgramDir{folder.path().toLower(), folder.path()};
         QDir().mkpath(ImagesPath());
-        const QDir source(CardPictureFolder());
-        for (const QString& name : source.entryList(QDir::Files))
-            QFile::copy(source.filePath(name), ImagesPath() + u'/' + name);
+        // The 33 pictures the build drew, at the table's own resolution.
+        const QDir source(QStringLiteral(BUILT_CARD_PICTURES));
+        for (const QString& name : source.entryList({QStringLiteral("*.bmp")}, QDir::Files))
+            if (!name.contains(u'@'))
+                QFile::copy(source.filePath(name), ImagesPath() + u'/' + name);
         savedHook = SetMessageBoxHook([this](const BoxRequest& request) {
             boxes.push_back(request);
             return answer;
@@ -61,6 +46,7 @@ protected:
 
     void TearDown() override {
         window.reset();
+        keeper.reset();
         SetMessageBoxHook(savedHook);
         ProgramDir = savedProgramDir;
     }
@@ -68,10 +54,17 @@ protected:
     QString ImagesPath() const { return folder.path() + QStringLiteral("/Images"); }
     QString SettingsFile() const { return folder.path() + QStringLiteral("/tavrik.ini"); }
 
+    // A window on a keeper of its own, which reads the folder's results file as it is now.
     Tfrm_Main& Open() {
-        window = std::make_unique<Tfrm_Main>(results, [] { return 20261207u; });
+        window.reset();
+        keeper.reset();
+        keeper = std::make_unique<ResultsKeeper>(folder.path());
+        window = std::make_unique<Tfrm_Main>(*keeper, [] { return 20261207u; });
         return *window;
     }
+
+    // The record the open window plays with.
+    TBeall& Results() { return keeper->Results(); }
 
     // Shown and active, so its keys reach the actions.
     Tfrm_Main& OpenShown() {
@@ -99,7 +92,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    TBeall results;
+    std::unique_ptr<ResultsKeeper> keeper;
     std::unique_ptr<Tfrm_Main> window;
     std::vector<BoxRequest> boxes;
     bool answer = true;

@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, AboutBoxOpenedDuringADealLeavesTheDealAsItWas) {
     Tfrm_Main& window = OpenShown();
     window.aUj->trigger();
     ASSERT_TRUE(window.aLapot->isEnabled()) << "a deal should be under way";
-    const DealSnapshot before = DealSnapshot::Of(window, results);
+    const DealSnapshot before = DealSnapshot::Of(window, Results());
 
     bool opened = false;
     OnModal<Tfrm_Nevjegy>([&](Tfrm_Nevjegy& box) {
@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, AboutBoxOpenedDuringADealLeavesTheDealAsItWas) {
 
     EXPECT_TRUE(opened);
     EXPECT_FALSE(window.isMinimized());
-    EXPECT_TRUE(DealSnapshot::Of(window, results) == before);
+    EXPECT_TRUE(DealSnapshot::Of(window, Results()) == before);
     EXPECT_TRUE(boxes.empty()) << "no message or error box was expected";
 }
 

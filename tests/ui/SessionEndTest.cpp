@@ -1,5 +1,5 @@
 // Signals that end the game: each must lead to the save, once, instead of ending the
-// program on the spot.
+// program on the spot. SIGUSR1 only brings the table forward; SIGXFSZ ends nothing.
 #include "ui/SessionEnd.h"
 
 #include <QCoreApplication>
@@ -10,19 +10,46 @@
 
 namespace {
 
+struct Counts {
+    int saves = 0;
+    int forwards = 0;
+    bool ending = false;
+};
+
+Counts AfterSignal(int signalNumber) {
+    Counts counts;
+    {
+        SessionEnd end([&counts] { ++counts.saves; }, [&counts] { ++counts.forwards; }, nullptr);
+        std::raise(signalNumber);
+        for (int i = 0; i < 10; ++i)
+            QCoreApplication::processEvents();
+        counts.ending = end.Ending();
+    }
+    return counts;
+}
+
 TEST(SessionEnd, EveryEndingSignalSavesOnce) {
     for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
         SCOPED_TRACE(signalNumber);
-        int saves = 0;
-        {
-            SessionEnd end([&saves] { ++saves; }, nullptr);
-            std::raise(signalNumber);
-            for (int i = 0; i < 10; ++i)
-                QCoreApplication::processEvents();
-            EXPECT_TRUE(end.Ending());
-        }
-        EXPECT_EQ(saves, 1);
+        const Counts counts = AfterSignal(signalNumber);
+        EXPECT_TRUE(counts.ending);
+        EXPECT_EQ(counts.saves, 1);
+        EXPECT_EQ(counts.forwards, 0);
     }
+}
+
+TEST(SessionEnd, ASecondStartOnlyBringsTheTableForward) {
+    const Counts counts = AfterSignal(SIGUSR1);
+    EXPECT_FALSE(counts.ending);
+    EXPECT_EQ(counts.saves, 0);
+    EXPECT_EQ(counts.forwards, 1);
+}
+
+TEST(SessionEnd, AFileSizeLimitKillsNothing) {
+    // Reaching here at all is the test: by default SIGXFSZ ends the process.
+    const Counts counts = AfterSignal(SIGXFSZ);
+    EXPECT_FALSE(counts.ending);
+    EXPECT_EQ(counts.saves, 0);
 }
 
 } // namespace

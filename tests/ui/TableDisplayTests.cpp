@@ -39,7 +39,7 @@ std::int64_t MoneySum(const TBeall& results) {
 
 TEST_F(MainWindowTest, KeysPlayAWholeDeal) {
     Tfrm_Main& w = OpenShown();
-    const std::int64_t moneyBefore = MoneySum(results);
+    const std::int64_t moneyBefore = MoneySum(Results());
 
     // Between deals F3 and F4 do nothing.
     Key(Qt::Key_F3);
@@ -93,12 +93,12 @@ TEST_F(MainWindowTest, KeysPlayAWholeDeal) {
     EXPECT_TRUE(w.aUj->isEnabled());
     EXPECT_FALSE(w.aLapot->isEnabled());
     EXPECT_FALSE(w.aMegall->isEnabled());
-    EXPECT_EQ(MoneySum(results), moneyBefore);
+    EXPECT_EQ(MoneySum(Results()), moneyBefore);
 
     QLabel* const names[] = {w.j0, w.j1, w.j2};
     QLabel* const wins[] = {w.Label20, w.Label9, w.Label14};
     QLabel* const money[] = {w.Label17, w.Label7, w.Label11};
-    const std::int32_t moneyNow[] = {results.Money1, results.Money2, results.Money3};
+    const std::int32_t moneyNow[] = {Results().Money1, Results().Money2, Results().Money3};
     for (int seat = 0; seat < 3; ++seat) {
         SCOPED_TRACE(seat);
         EXPECT_EQ(names[seat]->palette().color(QPalette::WindowText),
@@ -133,9 +133,9 @@ TEST_F(MainWindowTest, InDebtMarksShowBelowZeroOnly) {
                               {INT_MAX, -1000, -1, false, true, true}};
     for (const DebtCase& c : cases) {
         SCOPED_TRACE(c.money1);
-        results.Money1 = c.money1;
-        results.Money2 = c.money2;
-        results.Money3 = c.money3;
+        Results().Money1 = c.money1;
+        Results().Money2 = c.money2;
+        Results().Money3 = c.money3;
         w.ShowResults();
         EXPECT_EQ(w.t0->isVisibleTo(&w), c.t0);
         EXPECT_EQ(w.t1->isVisibleTo(&w), c.t1);

@@ -99,14 +99,14 @@ TEST_F(MainWindowTest, BothEnterKeysWithAltOpenTheSettings) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     }
     EXPECT_EQ(opened, 2);
-    EXPECT_EQ(w.Label23->text(), QString::number(results.Pot));
-    EXPECT_EQ(w.j0->text(), results.Name);
+    EXPECT_EQ(w.Label23->text(), QString::number(Results().Pot));
+    EXPECT_EQ(w.j0->text(), Results().Name);
 }
 
 TEST_F(MainWindowTest, ResetAsksAndOnlyYesClearsTheResults) {
     Tfrm_Main& w = Open();
-    results.Money1 = -5;
-    results.Win3 = 7;
+    Results().Money1 = -5;
+    Results().Win3 = 7;
     w.ShowResults();
     answer = false;
     w.aEredmenyTorol->trigger();
@@ -140,16 +140,16 @@ TEST_F(MainWindowTest, ClosingSavesEverythingAsItStands) {
     Tfrm_Main& w = OpenShown();
     Key(Qt::Key_F2); // in the middle of a deal
     w.move(123, 77);
-    results.Money1 = -150;
-    results.Win2 = 3;
-    results.Name = QStringLiteral("Zsófi");
+    Results().Money1 = -150;
+    Results().Win2 = 3;
+    Results().Name = QStringLiteral("Zsófi");
     w.SpeedButton2->click(); // Bezár
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(boxes.empty());
     const StoredSettings saved = LoadSettings(SettingsFile());
     EXPECT_EQ(saved.Left, 123);
     EXPECT_EQ(saved.Top, 77);
-    EXPECT_EQ(saved.Results, results);
+    EXPECT_EQ(saved.Results, Results());
 }
 
 TEST_F(MainWindowTest, AFailedSaveKeepsTheWindowOpen) {
@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, TerminationSignalsSaveWithoutAsking) {
         QFile::remove(SettingsFile());
         Tfrm_Main& w = Open();
         w.move(55, 66);
-        results.Money3 = 4321;
+        Results().Money3 = 4321;
         std::raise(signalNumber);
         DeliverPendingSignals();
         ASSERT_TRUE(QFile::exists(SettingsFile()));
@@ -216,7 +216,7 @@ TEST_F(MainWindowTest, ASignalWhileTheWinnerBoxIsUpSavesTheWholeSettlement) {
     const StoredSettings saved = LoadSettings(SettingsFile());
     // The money moved before the box and the win is counted after it: both are kept.
     EXPECT_EQ(saved.Results.Win1 + saved.Results.Win2 + saved.Results.Win3, 1);
-    EXPECT_EQ(saved.Results, results);
+    EXPECT_EQ(saved.Results, Results());
 }
 
 TEST_F(MainWindowTest, TheSessionsQuitClosesQuietlyEvenWhenTheSaveFails) {

@@ -1,0 +1,65 @@
+#pragma once
+// The one owner of the results and their file: where the file lives, the read at start, every
+// save, what a failed save at a close means, and every other way the program can end. The
+// window draws the record and asks for saves; nothing else touches the file.
+
+#include "store/RunningCopyLock.h"
+#include "store/Settings.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+class SessionEnd;
+
+class ResultsKeeper : public QObject {
+    Q_OBJECT
+public:
+    // Finds the results file of the program in `programDir`, takes the one-copy lock on it and,
+    // when this copy may run, reads it. From here on the session end, SIGTERM, SIGHUP, SIGINT
+    // and the program's exit (also Qt's own when the display is lost) save what was settled.
+    explicit ResultsKeeper(const QString& programDir, QObject* parent = nullptr);
+    ~ResultsKeeper() override;
+
+    // Another running copy owns this results file; this copy must not play on it.
+    bool AnotherCopyRuns() const;
+    // Asks that copy to come to the front. False when it cannot be reached.
+    bool BringOtherCopyForward() const;
+
+    TBeall& Results() { return stored_.Results; }
+    QPoint StoredPosition() const { return {stored_.Left, stored_.Top}; }
+    const QString& Path() const { return path_; }
+
+    // Where the window stands when a save asks; nullopt where the window system keeps that
+    // to itself, and the stored place then stays. An empty function stops the asking.
+    void TrackPosition(std::function<std::optional<QPoint>()> where);
+
+    // After a settled deal, a reset or new settings: puts the record on disk at once. The
+    // first failure of a run is shown in the error box; play then goes on quietly.
+    void SaveAfterChange();
+    // At the player's close. A failed save keeps the window open and says why; from the
+    // second failure on the player may leave without saving. True when the window may close.
+    bool SaveAtClose(QWidget* owner);
+    // When the program is ending whatever happens: never a box, never an exception.
+    void SaveQuietly() noexcept;
+    // The program is being ended (session manager, signal) rather than closed by the player.
+    bool Ending() const;
+
+signals:
+    // A second start of the game on this results file wants this copy in front.
+    void ForwardRequested();
+
+private:
+    void Save();
+
+    QString path_;
+    StoredSettings stored_;
+    std::function<std::optional<QPoint>()> where_;
+    SessionEnd* sessionEnd_ = nullptr;
+    std::optional<RunningCopyLock> lock_;
+    bool changeSaveFailed_ = false;
+    bool closeSaveFailed_ = false;
+};
