@@ -14,7 +14,7 @@ start_private_x() {
         _number=$((200 + $(od -A n -N 2 -t u2 /dev/urandom) % 700))
         [ ! -e "/tmp/.X$_number-lock" ] && [ ! -e "/tmp/.X11-unix/X$_number" ] || continue
         : >"$1/display"
-        Xvfb ":$_number" -displayfd 3 -nolisten tcp -screen 0 "$2" \
+        Xvfb ":$_number" -noreset -displayfd 3 -nolisten tcp -screen 0 "$2" \
             3>"$1/display" 2>"$1/xvfb.log" &
         XVFB_PID=$!
         _tries=0

@@ -5,6 +5,7 @@
 #include "store/PrivateProfile.h"
 #include "store/Windows1250.h"
 #include "ui/DialogFrame.h"
+#include "ui/TableAccessibility.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,8 @@
 
 Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
     SetUpDialogFrame(*this, QStringLiteral("Beállítások"), 257, 107);
+    // Its fields are read whole by screen readers also when no table is open.
+    InstallTableAccessibility();
 
     // Created in tab order, so the focus chain needs no further help.
     Label1 = new QLabel(QStringLiteral("Az én nevem"), this);

@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
@@ -127,6 +128,11 @@ QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, 
     button->setDefaultAction(action);
     button->setGeometry(left, top, width, height);
     button->setAccessibleName(action->statusTip());
+    // The name is spoken already; the description adds the key alone. A button with no key
+    // keeps its tip, which is its name, and screen readers do not speak that twice.
+    const QString key = ShortcutText(action->shortcut());
+    if (!key.isEmpty())
+        button->setAccessibleDescription(key);
     LightUpUnderMouse(*button);
     // A disabled button lets a press through to the background, which starts a drag.
     const auto followAction = [button, action] {
@@ -357,8 +363,10 @@ void Tfrm_Main::aBeallitExecute() {
 }
 
 void Tfrm_Main::aTalcaraExecute() {
-    if (!isMinimized())
-        showMinimized();
+    if (isMinimized())
+        return;
+    Announce(QStringLiteral("Az asztal a tálcára kerül."));
+    showMinimized();
 }
 
 void Tfrm_Main::aBezarExecute() {
@@ -369,6 +377,32 @@ void Tfrm_Main::aNevjegyExecute() {
 }
 void Tfrm_Main::aHonlapExecute() {
     Exe->Execute();
+}
+
+void Tfrm_Main::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // At the start, and each time a box closes or the table comes back, the player hears
+    // where things stand. Told once the window is active, so the screen reader has spoken
+    // the window first and takes the line from the window in front.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { RunGuarded([this] { AnnounceTable(); }); });
+}
+
+void Tfrm_Main::keyPressEvent(QKeyEvent* event) {
+    // A move key whose move is not open now gets here, past its disabled action: the
+    // player hears why nothing happens, and the game is left as it is.
+    const std::pair<int, QAction*> moves[] = {
+        {Qt::Key_F2, aUj}, {Qt::Key_F3, aLapot}, {Qt::Key_F4, aMegall}};
+    if (event->modifiers() == Qt::NoModifier) {
+        for (const auto& [key, action] : moves) {
+            if (event->key() == key && !action->isEnabled()) {
+                RunGuarded([this] { Announce(NoMoveLine(Game.Phase)); });
+                event->accept();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {

@@ -89,6 +89,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The controls that show one seat, in seat order (human player, Bank, Vuru).
@@ -117,13 +119,15 @@ private:
     void Image2MouseMove();
     void Image2MouseUp();
     void SetLabelText(QLabel* label, const QString& text);
-    void ShowHand(char letter, const Hand& hand, bool faceUp);
+    void ShowHand(char letter, const QString& who, const Hand& hand, bool faceUp);
     void ShowStakeAndName();
     void DrawSeatName(int seat);
     // How the seats are named to a listener: the player by name, then Bank and Vuru.
     std::array<QString, 3> SeatNames() const;
     void DescribeSeats();
     void Announce(const QString& text);
+    // Where the player stands and what to press, spoken when the table is back in front.
+    void AnnounceTable();
     void KeepFocusOnTable();
 
     ResultsKeeper& keeper_;

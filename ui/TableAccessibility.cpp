@@ -1,7 +1,10 @@
 #include "ui/TableAccessibility.h"
 
+#include "ui/LineEditAccessibility.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 
 namespace {
 
@@ -14,6 +17,12 @@ QAccessibleInterface* TableInterfaces(const QString& className, QObject* object)
     // Screen readers speak a notification when it shows, without moving the focus there.
     if (className == QLatin1String("Announcer"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    // A field that shows its text as typed is read whole; a password field stays Qt's own.
+    if (className == QLatin1String("QLineEdit")) {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        if (edit->echoMode() == QLineEdit::Normal)
+            return new LineEditAccessible(edit);
+    }
     return nullptr;
 }
 

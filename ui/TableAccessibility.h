@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // The table reports itself as a frame, as every other program's main window does, so screen
-// readers announce it by its title when it opens or comes back.
+// readers announce it by its title when it opens or comes back; the text fields report
+// themselves so screen readers read their text whole.
 void InstallTableAccessibility();
 
 // A place with no size on the table whose text a screen reader speaks each time it changes,

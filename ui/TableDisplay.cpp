@@ -123,7 +123,7 @@ void Tfrm_Main::HideCardPlace(char letter, int index) {
     }
 }
 
-void Tfrm_Main::ShowHand(char letter, const Hand& hand, bool faceUp) {
+void Tfrm_Main::ShowHand(char letter, const QString& who, const Hand& hand, bool faceUp) {
     const int count = static_cast<int>(hand.size());
     for (int i = 0; i < count; ++i) {
         CardPlace* place = CardPlaceAt(letter, i);
@@ -135,14 +135,15 @@ void Tfrm_Main::ShowHand(char letter, const Hand& hand, bool faceUp) {
         const QString path = ProgramDir.File(file);
         // Read anew every time: the player may change the pictures while the game runs.
         place->SetPicture(LoadCardPicture(path, devicePixelRatioF()), path);
-        SetSpokenName(place, faceUp ? CardName(hand[i]) : FaceDownCardName());
+        SetSpokenName(place, CardPlaceLine(who, faceUp ? CardName(hand[i]) : FaceDownCardName()));
     }
 }
 
 void Tfrm_Main::ShowCards() {
-    ShowHand('a', Game.Hands[0], true);
-    ShowHand('b', Game.Hands[1], Game.Revealed);
-    ShowHand('c', Game.Hands[2], Game.Revealed);
+    const auto names = SeatNames();
+    ShowHand('a', names[0], Game.Hands[0], true);
+    ShowHand('b', names[1], Game.Hands[1], Game.Revealed);
+    ShowHand('c', names[2], Game.Hands[2], Game.Revealed);
     DescribeSeats();
 }
 
@@ -164,6 +165,11 @@ std::array<QString, 3> Tfrm_Main::SeatNames() const {
 
 void Tfrm_Main::Announce(const QString& text) {
     announcer_->Announce(text);
+}
+
+void Tfrm_Main::AnnounceTable() {
+    Announce(TableLine(SeatNames()[0], MoneyOf(results_, 0), WinsOf(results_, 0), results_.Pot,
+                       Game.Phase));
 }
 
 void Tfrm_Main::DescribeSeats() {

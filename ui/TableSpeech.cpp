@@ -33,3 +33,32 @@ QString FinalLine(const std::array<QString, 3>& names, const std::array<Hand, 3>
         lines << HandLine(names[seat], hands[seat]);
     return lines.join(QStringLiteral(". ")) + u'.';
 }
+
+namespace {
+
+QString NextMoves(DealPhase phase) {
+    return phase == DealPhase::InDeal ? QStringLiteral("Még egy lapot: F3. Megállok: F4.")
+                                      : QStringLiteral("Új leosztás: F2.");
+}
+
+} // namespace
+
+QString TableLine(const QString& player, std::int32_t money, std::int32_t won, std::int32_t pot,
+                  DealPhase phase) {
+    return QStringLiteral("%1: pénz %2, nyert játékok %3. Tét %4. %5")
+        .arg(player)
+        .arg(money)
+        .arg(won)
+        .arg(pot)
+        .arg(NextMoves(phase));
+}
+
+QString NoMoveLine(DealPhase phase) {
+    return (phase == DealPhase::InDeal ? QStringLiteral("A leosztás már folyik. ")
+                                       : QStringLiteral("Nincs leosztás folyamatban. ")) +
+           NextMoves(phase);
+}
+
+QString CardPlaceLine(const QString& who, const QString& card) {
+    return QStringLiteral("%1: %2").arg(who, card);
+}

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 
 // The total a hand reached, as its score label shows it (also above 21).
 int HandTotal(const Hand& hand);
@@ -18,3 +19,14 @@ QString DealLine(const std::array<QString, 3>& names, const std::array<Hand, 3>&
 
 // At the end of a deal: every hand with its total.
 QString FinalLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands);
+
+// Where the player stands and what to press next: "Tarvesz: pénz 1000, nyert játékok 0.
+// Tét 50. Új leosztás: F2."
+QString TableLine(const QString& player, std::int32_t money, std::int32_t won, std::int32_t pot,
+                  DealPhase phase);
+
+// Why a move key does nothing in this phase of the game.
+QString NoMoveLine(DealPhase phase);
+
+// A card place on the table: whose card it is, and the card or that it lies face down.
+QString CardPlaceLine(const QString& who, const QString& card);

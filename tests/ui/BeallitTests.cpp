@@ -5,6 +5,7 @@
 #include "game/Results.h"
 #include "ui/Beallit.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,45 @@ TEST(SettingsDialogLayout, ControlsSitAtTheirPlacesInTahoma) {
     EXPECT_TRUE(dialog.Button1->isDefault());
     EXPECT_EQ(dialog.Button2->geometry(), QRect(168, 64, 75, 25));
     EXPECT_EQ(dialog.Button2->text(), QStringLiteral("Mégsem"));
+}
+
+// Screen readers speak a field run by run of its formatting: a run that stops short of the
+// end leaves the last character unspoken.
+TEST(SettingsDialogLayout, FieldsReportTheirWholeTextToScreenReaders) {
+    Tfrm_Beallit dialog;
+    dialog.Edit1->setText(QStringLiteral("Tarvesz"));
+    dialog.Edit2->setText(QStringLiteral("50"));
+    const std::pair<QLineEdit*, const char*> fields[] = {{dialog.Edit1, "Az én nevem"},
+                                                         {dialog.Edit2, "Tét"}};
+    for (const auto& [edit, label] : fields) {
+        SCOPED_TRACE(label);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(edit);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::EditableText);
+        EXPECT_EQ(face->text(QAccessible::Name), QString::fromUtf8(label));
+        EXPECT_TRUE(face->state().editable);
+        QAccessibleTextInterface* text = face->textInterface();
+        ASSERT_NE(text, nullptr);
+        const int count = int(edit->text().size());
+        ASSERT_EQ(text->characterCount(), count);
+        for (int offset = 0; offset < count; ++offset) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, count)) << offset;
+        }
+        edit->selectAll();
+        int start = -1, end = -1;
+        ASSERT_EQ(text->selectionCount(), 1);
+        text->selection(0, &start, &end);
+        EXPECT_EQ(text->text(start, end), edit->text());
+        EXPECT_EQ(text->cursorPosition(), count);
+        int lineStart = -1, lineEnd = -1;
+        EXPECT_EQ(text->textAtOffset(count - 1, QAccessible::LineBoundary, &lineStart, &lineEnd),
+                  edit->text());
+        // Typing through the interface edits the field itself.
+        face->editableTextInterface()->replaceText(0, count, QStringLiteral("1"));
+        EXPECT_EQ(edit->text(), QStringLiteral("1"));
+    }
 }
 
 struct Typed {

@@ -233,4 +233,51 @@ TEST_F(MainWindowTest, EachMoveIsSpokenAndTheEndBeforeTheWinnerBox) {
     EXPECT_EQ(spokenAtTheBox, FinalLine(names, w.Game.Hands));
 }
 
+TEST_F(MainWindowTest, KeysThatDoNothingSayWhyAndChangeNothing) {
+    Tfrm_Main& w = OpenShown();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(SpokenLine(w));
+    // The table is told first, once the window is in front.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return face->text(QAccessible::Name).contains(u"pénz"); }));
+    for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4}) {
+        Press(w, key);
+        EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::BetweenDeals));
+        EXPECT_TRUE(w.Game.Hands[0].empty());
+    }
+    Press(w, Qt::Key_F2);
+    const Hand dealt = w.Game.Hands[0];
+    w.SpeedButton4->setFocus(Qt::TabFocusReason);
+    Press(w, Qt::Key_F2);
+    EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::InDeal));
+    EXPECT_EQ(w.Game.Hands[0], dealt) << "no new deal over the one on the table";
+    EXPECT_EQ(QApplication::focusWidget(), w.SpeedButton4);
+}
+
+TEST_F(MainWindowTest, TheTableIsToldWhenItComesBackAndWhenItGoes) {
+    Tfrm_Main& w = OpenShown();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(SpokenLine(w));
+    const QString table = TableLine(QStringLiteral("Tarvesz"), MoneyOf(results, 0),
+                                    WinsOf(results, 0), results.Pot, DealPhase::BetweenDeals);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return face->text(QAccessible::Name) == table; }));
+    Press(w, Qt::Key_Escape);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Az asztal a tálcára kerül."));
+}
+
+TEST_F(MainWindowTest, ButtonsDescribeOnlyTheirKeyAndCardsTheirSeat) {
+    Tfrm_Main& w = OpenShown();
+    const std::pair<QWidget*, const char*> keyed[] = {{w.SpeedButton1, "F2"},
+                                                      {w.SpeedButton4, "F3"},
+                                                      {w.SpeedButton5, "F4"},
+                                                      {w.SpeedButton6, "Alt+Enter"},
+                                                      {w.SpeedButton3, "Esc"}};
+    for (const auto& [button, key] : keyed) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+        EXPECT_EQ(face->text(QAccessible::Description), QString::fromUtf8(key));
+    }
+    w.aUj->trigger();
+    EXPECT_EQ(AccessibleName(w.CardPlaceAt('b', 0)), QStringLiteral("Bank: lefordított lap"));
+    EXPECT_EQ(AccessibleName(w.CardPlaceAt('c', 1)), QStringLiteral("Vuru: lefordított lap"));
+    EXPECT_EQ(AccessibleName(w.CardPlaceAt('a', 0)),
+              QStringLiteral("Tarvesz: ") + CardName(w.Game.Hands[0][0]));
+}
+
 } // namespace

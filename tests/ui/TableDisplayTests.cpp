@@ -26,7 +26,11 @@ void ExpectHandShown(Tfrm_Main& w, char letter, const Hand& hand, bool faceUp) {
         EXPECT_FALSE(place->Picture().isNull());
         EXPECT_EQ(place->PictureFile(),
                   faceUp ? FaceFile(hand[i]) : ProgramDir.File(QStringLiteral("/Images/h.bmp")));
-        EXPECT_EQ(AccessibleName(place), faceUp ? CardName(hand[i]) : FaceDownCardName());
+        // Whose card it is comes first, so a seat's name alone never tells a hidden card.
+        const QString name = AccessibleName(place);
+        EXPECT_TRUE(
+            name.endsWith(QStringLiteral(": ") + (faceUp ? CardName(hand[i]) : FaceDownCardName())))
+            << name.toStdString();
     }
     if (auto* next = w.findChild<CardPlace*>(QChar(letter) + QString::number(hand.size()))) {
         EXPECT_FALSE(next->isVisibleTo(&w));

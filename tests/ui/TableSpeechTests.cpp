@@ -35,6 +35,16 @@ TEST(TableSpeech, LinesTellCardsAndTotals) {
         {"at the end every hand", FinalLine(Names, dealt),
          "Tarvesz: Piros ász, Makk felső, összesen 14. Bank: Piros hetes, Piros nyolcas, "
          "összesen 15. Vuru: Tök hetes, Tök nyolcas, Tök kilences, összesen 24."},
+        {"the table between deals", TableLine(Names[0], -20, 3, 50, DealPhase::BetweenDeals),
+         "Tarvesz: pénz -20, nyert játékok 3. Tét 50. Új leosztás: F2."},
+        {"the table during a deal", TableLine(Names[0], 1000, 0, 50, DealPhase::InDeal),
+         "Tarvesz: pénz 1000, nyert játékok 0. Tét 50. Még egy lapot: F3. Megállok: F4."},
+        {"a move key between deals", NoMoveLine(DealPhase::BetweenDeals),
+         "Nincs leosztás folyamatban. Új leosztás: F2."},
+        {"the deal key during a deal", NoMoveLine(DealPhase::InDeal),
+         "A leosztás már folyik. Még egy lapot: F3. Megállok: F4."},
+        {"a card place", CardPlaceLine(Names[1], QStringLiteral("lefordított lap")),
+         "Bank: lefordított lap"},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.what);
