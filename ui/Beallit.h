@@ -26,5 +26,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// Runs the dialog modally over the program and updates the name and the stake on OK.
-void ShowSettingsDialog(TBeall& results);
+// Runs the dialog modally over the program, owned by `owner` (the table) so it opens over
+// it and stays above it, and updates the name and the stake on OK.
+void ShowSettingsDialog(TBeall& results, QWidget* owner);

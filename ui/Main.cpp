@@ -14,6 +14,7 @@
 #include "ui/TableAccessibility.h"
 #include "ui/TableButton.h"
 #include "ui/TableLayout.h"
+#include "ui/TablePlacement.h"
 #include "ui/TableSpeech.h"
 #include "ui/ToolTipStyle.h"
 #include "ui/art/Pictures.h"
@@ -297,8 +298,12 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
 void Tfrm_Main::FormCreate() {
     settingsPath_ = SettingsFilePath(ProgramDir.real);
     const StoredSettings stored = LoadSettings(settingsPath_);
-    // The stored place is used as it is, also off-screen: the player put the window there.
-    move(stored.Left, stored.Top);
+    // The stored place is used as it is while the table's top row can be reached there; the
+    // first start (the default place) keeps clear of the panels.
+    placeAtStart_ = QPoint(stored.Left, stored.Top);
+    const bool firstStart = placeAtStart_ == QPoint(StoredSettings{}.Left, StoredSettings{}.Top);
+    move(StartPlace(placeAtStart_, firstStart ? PlaceOrigin::Default : PlaceOrigin::Stored, size(),
+                    AvailableAreas()));
     results_ = stored.Results;
     Dragging = false;
     ShowResults();
@@ -307,8 +312,10 @@ void Tfrm_Main::FormCreate() {
 
 void Tfrm_Main::SaveSettingsNow() {
     StoredSettings stored;
-    stored.Left = x();
-    stored.Top = y();
+    // Where the window system keeps the position to itself, the place read at start stays.
+    const QPoint place = KnowsOwnPosition() ? pos() : placeAtStart_;
+    stored.Left = place.x();
+    stored.Top = place.y();
     stored.Results = results_;
     SaveSettings(settingsPath_, stored);
 }
@@ -367,7 +374,7 @@ void Tfrm_Main::aEredmenyTorolExecute() {
 }
 
 void Tfrm_Main::aBeallitExecute() {
-    ShowSettingsDialog(results_);
+    ShowSettingsDialog(results_, this);
     ShowStakeAndName();
 }
 
@@ -380,7 +387,7 @@ void Tfrm_Main::aBezarExecute() {
     close();
 }
 void Tfrm_Main::aNevjegyExecute() {
-    ShowAboutDialog();
+    ShowAboutDialog(this);
 }
 void Tfrm_Main::aHonlapExecute() {
     Exe->Execute();
@@ -425,12 +432,12 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
 void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    // Wayland lets no program place its own window: there the compositor does the moving.
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        if (QWindow* handle = windowHandle())
-            handle->startSystemMove();
+    // The window system does the moving where it can: Wayland and some X11 window managers
+    // (sway's Xwayland) let no program place its own window, and the window manager then
+    // knows where the window stands. Moving by hand is left for where it refuses (no window
+    // manager at all).
+    if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
         return;
-    }
     Dragging = true;
     DragStartCursor = QCursor::pos();
     DragStartLeft = x();

@@ -134,6 +134,7 @@ private:
     std::array<SeatControls, 3> seats_{};
     Announcer* announcer_ = nullptr;
     QString settingsPath_;
+    QPoint placeAtStart_; // as read from the file
     ButtonTips* tips_ = nullptr;
     SessionEnd* sessionEnd_ = nullptr;
     bool saveFailedAtClose_ = false;
