@@ -1,3 +1,5 @@
+#include "app/BoxPlacement.h"
+#include "app/DialogFlags.h"
 #include "app/MessageBoxHook.h"
 #include "app/Seged.h"
 #include "app/WindowCentring.h"
@@ -8,17 +10,23 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
 namespace {
 
 // What a title bar holds beside the caption: the window's icon, up to three buttons and the
-// margins between them, at the sizes common window managers draw them.
-constexpr int TitleBarFurniture = 5 * 24;
+// margins between them, at the sizes common window managers draw them. A frame that Qt draws
+// itself (Wayland) centres the caption on the whole bar and cuts it at its buttons, so the
+// same room is kept on both sides.
+constexpr int TitleBarFurniture = 2 * 4 * 24;
+// The caption's size in frames that Qt draws itself, larger than the box's own font.
+constexpr int CaptionPixelSize = 14;
 
 MessageBoxHook& InstalledHook() {
     static MessageBoxHook hook;
@@ -33,10 +41,25 @@ void KeepCaptionWhole(QMessageBox& box) {
         return;
     QFont captionFont = box.font();
     captionFont.setBold(true);
-    const int width =
-        QFontMetrics(captionFont).horizontalAdvance(box.windowTitle()) + TitleBarFurniture;
+    QFont drawnCaptionFont = captionFont;
+    drawnCaptionFont.setPixelSize(CaptionPixelSize);
+    const int captionWidth =
+        std::max(QFontMetrics(captionFont).horizontalAdvance(box.windowTitle()),
+                 QFontMetrics(drawnCaptionFont).horizontalAdvance(box.windowTitle()));
+    const int width = captionWidth + TitleBarFurniture;
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+// A box about the table (the winner, the reset question) opens beside it where the table's
+// screen has room, so it hides nothing it speaks of; the error box, which has no owner, and a
+// box with no room beside the table go over the table's middle. Where the window system
+// places windows itself (Wayland), it attaches the box to its owner and ignores all this.
+QRect PlaceOfBox(const QWidget* owner, const QWidget* box, QSize frame) {
+    const QWidget* table = owner != nullptr ? owner->window() : nullptr;
+    if (table == nullptr || !table->isVisible() || table->screen() == nullptr)
+        return AreaOfOwner(owner, box);
+    return BesideTable(table->frameGeometry(), frame, table->screen()->availableGeometry());
 }
 
 } // namespace
@@ -80,8 +103,10 @@ bool ShowBox(const BoxRequest& request) {
         box.setDefaultButton(accept);
     }
     KeepCaptionWhole(box);
+    // Close button only: the box has a fixed size.
+    box.setWindowFlags(DialogFrameFlags);
     const QWidget* owner = request.owner;
-    CentreWhenShown(box, [owner, &box] { return AreaOfOwner(owner, &box); });
+    CentreWhenShown(box, [owner, &box](QSize frame) { return PlaceOfBox(owner, &box, frame); });
     box.exec();
     return box.clickedButton() == accept;
 }

@@ -42,7 +42,7 @@ QMargins FrameOf(const QWidget& window) {
 
 class Centring : public QObject {
 public:
-    Centring(QWidget& window, std::function<QRect()> area)
+    Centring(QWidget& window, std::function<QRect(QSize)> area)
         : QObject(&window), window_(window), area_(std::move(area)) {
         window.installEventFilter(this);
         poll_.setInterval(FramePollMs);
@@ -70,7 +70,6 @@ protected:
 
 private:
     void Place() {
-        target_ = area_();
         PlaceClient(LastFrameSeen());
         triesLeft_ = FramePollTries;
         // Without a window manager nothing activates the window: it is looked at a little
@@ -89,7 +88,8 @@ private:
     // The client area is placed, not the frame: Qt moves a window by its frame only once it
     // knows the frame.
     void PlaceClient(const QMargins& frame) {
-        const QRect client(CentredClientPosition(target_, window_.size(), frame), window_.size());
+        const QRect target = area_(window_.size().grownBy(frame));
+        const QRect client(CentredClientPosition(target, window_.size(), frame), window_.size());
         if (window_.geometry() != client)
             window_.setGeometry(client);
     }
@@ -108,8 +108,7 @@ private:
     }
 
     QWidget& window_;
-    std::function<QRect()> area_;
-    QRect target_;
+    std::function<QRect(QSize)> area_;
     QTimer poll_;
     int triesLeft_ = 0;
 };
@@ -142,6 +141,6 @@ QRect AreaOfOwner(const QWidget* owner, const QWidget* except) {
     return ScreenOfTable(except);
 }
 
-void CentreWhenShown(QWidget& window, std::function<QRect()> area) {
+void CentreWhenShown(QWidget& window, std::function<QRect(QSize frameSize)> area) {
     new Centring(window, std::move(area));
 }

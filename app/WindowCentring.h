@@ -3,6 +3,7 @@
 // manager's frame included, so they sit where a player expects them.
 
 #include <QRect>
+#include <QSize>
 
 #include <functional>
 
@@ -16,8 +17,9 @@ QRect ScreenOfTable(const QWidget* except);
 // table the screen's.
 QRect AreaOfOwner(const QWidget* owner, const QWidget* except);
 
-// Centres `window`, a top-level widget, on `area()` whenever it is shown. The frame is not
+// Centres `window`, a top-level widget, on `area(frameSize)` whenever it is shown; the area
+// may depend on the size of the window's frame (a box placed beside the table). The frame is not
 // known until the window manager has drawn it, so the window is first placed with the frame
 // seen last (none at first, which centres the client area exactly where there is no window
 // manager) and moved once more if the real frame puts its middle elsewhere.
-void CentreWhenShown(QWidget& window, std::function<QRect()> area);
+void CentreWhenShown(QWidget& window, std::function<QRect(QSize frameSize)> area);

@@ -52,8 +52,8 @@ void Tfrm_Beallit::showEvent(QShowEvent* event) {
     Edit1->selectAll();
 }
 
-bool ShowSettingsDialog(TBeall& results) {
-    Tfrm_Beallit dialog;
+bool ShowSettingsDialog(TBeall& results, QWidget* owner) {
+    Tfrm_Beallit dialog(owner);
     dialog.Edit1->setText(results.Name);
     dialog.Edit2->setText(QString::number(results.Pot));
     if (dialog.exec() != QDialog::Accepted)

@@ -26,6 +26,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// Runs the dialog modally over the program and updates the name and the stake on OK.
-// True when the player chose OK.
-bool ShowSettingsDialog(TBeall& results);
+// Runs the dialog modally over the program, owned by `owner` (the table) so it opens over
+// it and stays above it, and updates the name and the stake on OK. True when the player
+// chose OK.
+bool ShowSettingsDialog(TBeall& results, QWidget* owner);

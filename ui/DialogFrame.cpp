@@ -8,5 +8,5 @@ void SetUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, 
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setFont(DialogFont());
     dialog.setFixedSize(clientWidth, clientHeight);
-    CentreWhenShown(dialog, [&dialog] { return ScreenOfTable(&dialog); });
+    CentreWhenShown(dialog, [&dialog](QSize) { return ScreenOfTable(&dialog); });
 }

@@ -13,6 +13,7 @@
 #include "ui/TableAccessibility.h"
 #include "ui/TableButton.h"
 #include "ui/TableLayout.h"
+#include "ui/TablePlacement.h"
 #include "ui/TableSpeech.h"
 #include "ui/ToolTipStyle.h"
 #include "ui/art/Pictures.h"
@@ -304,11 +305,15 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
 }
 
 void Tfrm_Main::FormCreate() {
-    // The stored place is used as it is, also off-screen: the player put the window there.
-    move(keeper_.StoredPosition());
-    // A Wayland client is never told where its window stands: there the stored place stays.
+    // The stored place is used as it is while the table's top row can be reached there; the
+    // first start (the default place) keeps clear of the panels.
+    const QPoint stored = keeper_.StoredPosition();
+    const bool firstStart = stored == QPoint(StoredSettings{}.Left, StoredSettings{}.Top);
+    move(StartPlace(stored, firstStart ? PlaceOrigin::Default : PlaceOrigin::Stored, size(),
+                    AvailableAreas()));
+    // Where the window system keeps the position to itself, the stored place stays.
     keeper_.TrackPosition([this]() -> std::optional<QPoint> {
-        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        if (!KnowsOwnPosition())
             return std::nullopt;
         return pos();
     });
@@ -356,7 +361,7 @@ void Tfrm_Main::aEredmenyTorolExecute() {
 }
 
 void Tfrm_Main::aBeallitExecute() {
-    const bool changed = ShowSettingsDialog(results_);
+    const bool changed = ShowSettingsDialog(results_, this);
     ShowStakeAndName();
     if (changed)
         keeper_.SaveAfterChange();
@@ -373,7 +378,7 @@ void Tfrm_Main::aBezarExecute() {
     close();
 }
 void Tfrm_Main::aNevjegyExecute() {
-    ShowAboutDialog();
+    ShowAboutDialog(this);
 }
 void Tfrm_Main::aHonlapExecute() {
     Exe->Execute();
@@ -444,12 +449,12 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
 void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    // Wayland lets no program place its own window: there the compositor does the moving.
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        if (QWindow* handle = windowHandle())
-            handle->startSystemMove();
+    // The window system does the moving where it can: Wayland and some X11 window managers
+    // (sway's Xwayland) let no program place its own window, and the window manager then
+    // knows where the window stands. Moving by hand is left for where it refuses (no window
+    // manager at all).
+    if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
         return;
-    }
     Dragging = true;
     DragStartCursor = QCursor::pos();
     DragStartLeft = x();

@@ -131,7 +131,7 @@ void Tfrm_Nevjegy::keyPressEvent(QKeyEvent* event) {
     RunGuarded([&] { QDialog::keyPressEvent(event); });
 }
 
-void ShowAboutDialog() {
-    Tfrm_Nevjegy dialog;
+void ShowAboutDialog(QWidget* owner) {
+    Tfrm_Nevjegy dialog(owner);
     dialog.exec();
 }

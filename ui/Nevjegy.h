@@ -49,5 +49,5 @@ private:
     void FormCreate();
 };
 
-// Runs the about box modally over the program.
-void ShowAboutDialog();
+// Runs the about box modally over the program, owned by `owner` (the table).
+void ShowAboutDialog(QWidget* owner);

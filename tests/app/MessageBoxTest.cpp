@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
@@ -295,46 +296,69 @@ TEST(Seged, EscAnswersNoAndClosesAnInformationBox) {
 struct Placement {
     QRect box, frame;
     int width = 0;
-};
-
-// Where every box opens, and how wide it is, over an owner standing away from the middle of
-// the screen. The error box has no owner: it goes over the program's window.
-class BoxPlacement : public testing::TestWithParam<BoxKind> {};
-
-TEST_P(BoxPlacement, OpensCentredOnTheTableAndWideEnoughForItsCaption) {
-    QWidget table(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    table.setGeometry(437, 151, 512, 516);
-    table.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
-    QApplication::setActiveWindow(&table);
-
-    Placement seen;
     QString caption;
     QFont captionFont;
+    Qt::WindowFlags flags;
+};
+
+// Opens a box of `kind` over `table` placed at `geometry`, and says where it opened.
+Placement OpenOver(QWidget& table, const QRect& geometry, BoxKind kind) {
+    table.setGeometry(geometry);
+    table.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&table));
+    QApplication::setActiveWindow(&table);
+    Placement seen;
     QTimer poll;
     OnNextBox(poll, [&](QMessageBox& box) {
         QTest::qWait(50); // as long as a window manager's frame takes to arrive
-        seen = {box.geometry(), box.frameGeometry(), box.width()};
-        caption = box.windowTitle();
-        captionFont = box.font();
+        seen = {box.geometry(),    box.frameGeometry(), box.width(),
+                box.windowTitle(), box.font(),          box.windowFlags()};
         box.reject();
     });
     bool result = false;
-    ShowBoxOfKind(GetParam(), &table, result);
+    ShowBoxOfKind(kind, &table, result);
+    return seen;
+}
 
-    ASSERT_FALSE(seen.box.isEmpty());
-    const QPointF wanted = QRectF(table.frameGeometry()).center();
-    const QPointF centre = QRectF(seen.frame).center();
-    EXPECT_LE(std::abs(centre.x() - wanted.x()), 1.0)
-        << "box " << seen.box.x() << "," << seen.box.y();
-    EXPECT_LE(std::abs(centre.y() - wanted.y()), 1.0)
-        << "box " << seen.box.x() << "," << seen.box.y();
-    // A title bar holds the window's icon and up to three buttons beside the caption, each
-    // about as wide as the bar is high.
-    captionFont.setBold(true);
-    const int titleBarButtons = 4 * 22;
-    EXPECT_GE(seen.width, QFontMetrics(captionFont).horizontalAdvance(caption) + titleBarButtons)
-        << caption.toStdString();
+// Where every box opens, and how wide it is. A box about the table goes beside it where the
+// screen has room; the error box has no owner and goes over the program's window, as every
+// box does where there is no room beside the table.
+class BoxPlacement : public testing::TestWithParam<BoxKind> {};
+
+TEST_P(BoxPlacement, OpensBesideTheTableWhereThereIsRoomElseOverItsMiddle) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect roomBelow(screen.left() + 20, screen.top(), 300, screen.height() / 2);
+    const QRect noRoom = screen.adjusted(4, 4, -4, -4);
+    for (const QRect& geometry : {roomBelow, noRoom}) {
+        QWidget table(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        const Placement seen = OpenOver(table, geometry, GetParam());
+        ASSERT_FALSE(seen.box.isEmpty());
+        const QRect tableFrame = table.frameGeometry();
+        if (geometry == roomBelow && GetParam() != BoxKind::Error) {
+            EXPECT_FALSE(seen.frame.intersects(tableFrame));
+            EXPECT_TRUE(screen.contains(seen.frame));
+            EXPECT_EQ(seen.frame.top(), tableFrame.bottom() + 1) << "below the table";
+        } else {
+            const QPointF wanted = QRectF(tableFrame).center();
+            const QPointF centre = QRectF(seen.frame).center();
+            EXPECT_LE(std::abs(centre.x() - wanted.x()), 1.0)
+                << "box " << seen.box.x() << "," << seen.box.y();
+            EXPECT_LE(std::abs(centre.y() - wanted.y()), 1.0)
+                << "box " << seen.box.x() << "," << seen.box.y();
+        }
+        // A title bar holds the window's icon and up to three buttons beside the caption,
+        // each about as wide as the bar is high; a frame Qt draws itself centres the caption
+        // between its buttons.
+        QFont captionFont = seen.captionFont;
+        captionFont.setBold(true);
+        const int titleBarButtons = 2 * 3 * 22;
+        EXPECT_GE(seen.width,
+                  QFontMetrics(captionFont).horizontalAdvance(seen.caption) + titleBarButtons)
+            << seen.caption.toStdString();
+        EXPECT_TRUE(seen.flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(seen.flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(seen.flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Seged, BoxPlacement,

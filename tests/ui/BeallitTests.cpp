@@ -98,7 +98,7 @@ TEST_P(SettingsTakenWithEnter, TheNameAlwaysTheStakeOnlyWhenItReads) {
         TypeText(dialog.Edit2, stake);
         QTest::keyClick(dialog.Edit2, Qt::Key_Return);
     });
-    ShowSettingsDialog(results);
+    ShowSettingsDialog(results, nullptr);
     const char* kept = GetParam().expectedName;
     EXPECT_EQ(results.Name, kept != nullptr ? QString::fromUtf8(kept) : name);
     EXPECT_EQ(results.Pot, GetParam().expectedPot);
@@ -132,7 +132,7 @@ TEST_P(SettingsLeftWithout, ChangesNothing) {
         else
             dialog.windowHandle()->close();
     });
-    ShowSettingsDialog(results);
+    ShowSettingsDialog(results, nullptr);
     EXPECT_EQ(results.Name, QStringLiteral("Tarvesz"));
     EXPECT_EQ(results.Pot, 50);
 }
@@ -156,7 +156,7 @@ TEST_F(SettingsDialog, OpensOnTheWholeNameSelectedThenTabsToStakeOkMegsemAndRoun
         }
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
     });
-    ShowSettingsDialog(results);
+    ShowSettingsDialog(results, nullptr);
     EXPECT_EQ(selected, QStringLiteral("Nagy Ágnes"));
     EXPECT_EQ(stake, QStringLiteral("-20"));
     EXPECT_EQ(visited, expected);
@@ -174,7 +174,7 @@ TEST_F(SettingsDialog, KeepsTheRestOfTheProgramOutWhileItIsUp) {
         QTest::mouseClick(elsewhere.windowHandle(), Qt::LeftButton, {}, middle);
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
     });
-    ShowSettingsDialog(results);
+    ShowSettingsDialog(results, nullptr);
     EXPECT_EQ(pressed, 0);
     QTest::mouseClick(elsewhere.windowHandle(), Qt::LeftButton, {}, middle);
     EXPECT_EQ(pressed, 1);

@@ -255,8 +255,8 @@ TEST_F(MainWindowTest, KeysThatDoNothingSayWhyAndChangeNothing) {
 TEST_F(MainWindowTest, TheTableIsToldWhenItComesBackAndWhenItGoes) {
     Tfrm_Main& w = OpenShown();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(SpokenLine(w));
-    const QString table = TableLine(QStringLiteral("Tarvesz"), MoneyOf(results, 0),
-                                    WinsOf(results, 0), results.Pot, DealPhase::BetweenDeals);
+    const QString table = TableLine(QStringLiteral("Tarvesz"), MoneyOf(Results(), 0),
+                                    WinsOf(Results(), 0), Results().Pot, DealPhase::BetweenDeals);
     EXPECT_TRUE(QTest::qWaitFor([&] { return face->text(QAccessible::Name) == table; }));
     Press(w, Qt::Key_Escape);
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Az asztal a tálcára kerül."));

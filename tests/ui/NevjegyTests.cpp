@@ -75,7 +75,7 @@ TEST_P(AboutBoxClosedBy, AfterEscLeftItOpen) {
         else
             box.windowHandle()->close();
     });
-    ShowAboutDialog();
+    ShowAboutDialog(nullptr);
     EXPECT_TRUE(openAfterEsc);
 }
 

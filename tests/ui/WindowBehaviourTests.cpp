@@ -1,13 +1,18 @@
 // Moving, minimising, closing and ending the program.
 #include "MainWindowFixture.h"
 
+#include "BeallitModalScript.h"
 #include "store/Settings.h"
+#include "ui/Beallit.h"
+#include "ui/Nevjegy.h"
+#include "ui/TablePlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDialog>
 #include <QEventLoop>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -103,6 +108,35 @@ TEST_F(MainWindowTest, BothEnterKeysWithAltOpenTheSettings) {
     EXPECT_EQ(w.j0->text(), Results().Name);
 }
 
+// Both dialogs belong to the table: the window system keeps them above it (transient for it,
+// a parent on Wayland) and opens them over it. Their frames offer a close button only.
+TEST_F(MainWindowTest, TheDialogsAreOwnedByTheTable) {
+    Tfrm_Main& w = OpenShown();
+    struct Seen {
+        QWidget* parent = nullptr;
+        QWindow* transientParent = nullptr;
+        Qt::WindowFlags flags;
+    };
+    const auto look = [](QWidget& dialog, Seen& seen) {
+        seen = {dialog.parentWidget(), dialog.windowHandle()->transientParent(),
+                dialog.windowFlags()};
+        dialog.close();
+    };
+    Seen settings;
+    Seen about;
+    OnModal<Tfrm_Beallit>([&](Tfrm_Beallit& dialog) { look(dialog, settings); });
+    w.aBeallit->trigger();
+    OnModal<Tfrm_Nevjegy>([&](Tfrm_Nevjegy& dialog) { look(dialog, about); });
+    w.aNevjegy->trigger();
+    for (const Seen* seen : {&settings, &about}) {
+        EXPECT_EQ(seen->parent, &w);
+        EXPECT_EQ(seen->transientParent, w.windowHandle());
+        EXPECT_TRUE(seen->flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(seen->flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(seen->flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+}
+
 TEST_F(MainWindowTest, ResetAsksAndOnlyYesClearsTheResults) {
     Tfrm_Main& w = Open();
     Results().Money1 = -5;
@@ -120,16 +154,25 @@ TEST_F(MainWindowTest, ResetAsksAndOnlyYesClearsTheResults) {
     EXPECT_FALSE(w.t0->isVisibleTo(&w));
 }
 
-TEST_F(MainWindowTest, StartsWhereTheSettingsFileSaysEvenOffScreen) {
+TEST_F(MainWindowTest, StartsWhereTheSettingsFileSaysWhileItsTopRowIsOnAScreen) {
     StoredSettings stored;
-    stored.Left = -3000;
-    stored.Top = 20000;
+    stored.Left = 123;
+    stored.Top = 45;
     stored.Results.Money2 = -40;
     stored.Results.Pot = 75;
     stored.Results.Name = QStringLiteral("Öcsi");
     SaveSettings(SettingsFile(), stored);
+    Open();
+    EXPECT_EQ(window->pos(), QPoint(123, 45));
+    window.reset();
+
+    stored.Left = -3000;
+    stored.Top = 20000;
+    SaveSettings(SettingsFile(), stored);
     Tfrm_Main& w = Open();
-    EXPECT_EQ(w.pos(), QPoint(-3000, 20000));
+    const QRect topRow(w.pos(), QSize(w.width(), TableTopRowHeight));
+    EXPECT_TRUE(w.screen()->availableGeometry().contains(topRow))
+        << w.pos().x() << "," << w.pos().y();
     EXPECT_EQ(w.j0->text(), QStringLiteral("Öcsi"));
     EXPECT_EQ(w.Label23->text(), QStringLiteral("75"));
     EXPECT_TRUE(w.t1->isVisibleTo(&w));

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Where the game's secondary windows open, measured from outside on a private X server: the
-# settings dialog and the about box centred on the screen, the winner, question and error
-# boxes centred on the table. Run once without a window manager (the client area must be
+# settings dialog and the about box centred on the screen, the winner's box and the reset
+# question beside the table, on its screen, where the screen has room, the error box centred
+# on the table. Under openbox a drag moves the table by exactly the mouse's way, and the close
+# stores where it stands. Run once without a window manager (the client area must be
 # centred) and once under openbox (the frame it draws must be centred).
 # Usage: window_placement.sh BUILD_DIR
 # Exit 77 when Xvfb, openbox or the X tools are missing.
@@ -53,6 +55,32 @@ EOF
     echo "$((2 * _x - 2 * _l + _w + _l + _r)) $((2 * _y - 2 * _t + _h + _t + _b))"
 }
 
+# frame_rect WINDOW: "LEFT TOP RIGHT BOTTOM" of the window's frame (right and bottom outside).
+frame_rect() {
+    set -- $(frame_centre "$1") "$1"
+    _info=$(xwininfo -id "$3")
+    _w=$(echo "$_info" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
+    _h=$(echo "$_info" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
+    _fw=$((_w + _l + _r)) _fh=$((_h + _t + _b))
+    echo "$((($1 - _fw) / 2)) $((($2 - _fh) / 2)) $((($1 + _fw) / 2)) $((($2 + _fh) / 2))"
+}
+
+# check_beside WHAT WINDOW: the window's frame overlaps none of the table and lies wholly on
+# the screen.
+check_beside() {
+    sleep 1
+    set -- "$1" $(frame_rect "$2") $(frame_rect "$TABLE")
+    echo "$1: frame $2,$3 to $4,$5 beside the table $6,$7 to $8,$9"
+    if [ "$2" -lt "$8" ] && [ "$6" -lt "$4" ] && [ "$3" -lt "$9" ] && [ "$7" -lt "$5" ]; then
+        echo "FAIL: $1 covers part of the table" >&2
+        FAILURES=$((FAILURES + 1))
+    fi
+    if [ "$2" -lt 0 ] || [ "$3" -lt 0 ] || [ "$4" -gt "$SCREEN_W" ] || [ "$5" -gt "$SCREEN_H" ]; then
+        echo "FAIL: $1 is not wholly on the screen" >&2
+        FAILURES=$((FAILURES + 1))
+    fi
+}
+
 # check_centred WHAT WINDOW X2 Y2: the window's frame centre is within TOLERANCE of X2/2, Y2/2.
 check_centred() {
     # The window manager may still be moving it into place.
@@ -79,7 +107,11 @@ open_and_measure() {
         FAILURES=$((FAILURES + 1))
         return
     fi
-    check_centred "$_what" "$_window" "$_wx" "$_wy"
+    if [ "$_wx" = beside ]; then
+        check_beside "$_what" "$_window"
+    else
+        check_centred "$_what" "$_window" "$_wx" "$_wy"
+    fi
     xdotool windowfocus "$_window" 2>/dev/null
     xdotool key --clearmodifiers "$_close"
     _tries=0
@@ -113,13 +145,50 @@ run_session() {
 
     open_and_measure "$_label settings dialog" Escape "$_sx" "$_sy" press alt+Return
     open_and_measure "$_label about box" Return "$_sx" "$_sy" click_table 411 19
-    open_and_measure "$_label reset question" Escape "$_tx" "$_ty" click_table 359 19
-    open_and_measure "$_label winner box" Return "$_tx" "$_ty" press F2 F4
+    open_and_measure "$_label reset question" Escape beside - click_table 359 19
+    open_and_measure "$_label winner box" Return beside - press F2 F4
     rm -f "$GAME/Images/h.bmp" "$GAME/Images/h@2x.bmp"
     open_and_measure "$_label error box" Return "$_tx" "$_ty" press F2
 
+    [ "$_label" != openbox ] || check_drag
     end_process "$RUNNING" 10
     RUNNING=
+}
+
+# check_drag: drags the table's background by -300,-200 under the window manager, which must
+# move it by exactly that much; the close must then store where it stands.
+check_drag() {
+    set -- $(frame_rect "$TABLE")
+    _before_x=$1 _before_y=$2
+    xdotool mousemove --window "$TABLE" 256 250 && sleep 0.3
+    xdotool mousedown 1 && sleep 0.3
+    for _step in 1 2 3 4 5 6 7 8 9 10; do
+        xdotool mousemove_relative -- -30 -20
+        sleep 0.05
+    done
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 1
+    set -- $(frame_rect "$TABLE")
+    echo "openbox drag by -300,-200: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
+    if [ $(($1 - _before_x)) -ne -300 ] || [ $(($2 - _before_y)) -ne -200 ]; then
+        echo "FAIL: the drag did not move the table by the mouse's way" >&2
+        FAILURES=$((FAILURES + 1))
+    fi
+    _stood_x=$1 _stood_y=$2
+    click_table 491 19
+    _tries=0
+    while process_alive "$RUNNING" && [ "$_tries" -lt 100 ]; do
+        _tries=$((_tries + 1))
+        sleep 0.1
+    done
+    _left=$(sed -n 's/^Left=\(-*[0-9]*\).*/\1/p' "$GAME/tavrik.ini")
+    _top=$(sed -n 's/^Top=\(-*[0-9]*\).*/\1/p' "$GAME/tavrik.ini")
+    echo "openbox close stored $_left,$_top; the table stood at $_stood_x,$_stood_y"
+    if [ "$_left" != "$_stood_x" ] || [ "$_top" != "$_stood_y" ]; then
+        echo "FAIL: the stored position is not where the table stood" >&2
+        FAILURES=$((FAILURES + 1))
+    fi
 }
 
 start_private_x "$SCRATCH" "${SCREEN_W}x${SCREEN_H}x24" || { echo "Xvfb did not start" >&2; exit 2; }
@@ -135,5 +204,5 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
 done
 run_session "openbox"
 
-[ "$FAILURES" -eq 0 ] || { echo "$FAILURES windows off centre" >&2; exit 1; }
-echo "every window centred within $TOLERANCE px"
+[ "$FAILURES" -eq 0 ] || { echo "$FAILURES windows out of place" >&2; exit 1; }
+echo "every window in its place (centred within $TOLERANCE px)"
