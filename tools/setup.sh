@@ -4,7 +4,7 @@
 set -eu
 PACKAGES="cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n \
 libgtest-dev xvfb xauth xdotool imagemagick openbox x11-utils \
-fonts-comic-neue fonts-wine fonts-liberation desktop-file-utils appstream dpkg-dev file \
+fonts-comic-neue fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
 valgrind libxcb1-dev lintian groff-base man-db dbus-daemon at-spi2-core python3-pyatspi"
 missing=""
 for p in $PACKAGES; do
