@@ -51,7 +51,8 @@ grep -E ' -c [^ ]*\.cpp( |$)' "$first/build.log" >"$SCRATCH/compiles"
 for flag in -g -O2 "-ffile-prefix-map=$first=." -fstack-protector-strong -Wformat \
     -Werror=format-security -Wdate-time -D_FORTIFY_SOURCE=2; do
     missing=$(grep -c -v -F -e " $flag " "$SCRATCH/compiles")
-    [ "$missing" -eq 0 ] || problem "$missing of $(wc -l <"$SCRATCH/compiles") compile lines lack $flag"
+    [ "$missing" -eq 0 ] || problem "$missing of $(wc -l <"$SCRATCH/compiles") compile lines lack $flag," \
+        "the first: $(grep -v -F -e " $flag " "$SCRATCH/compiles" | head -n 1)"
 done
 others=$(grep -o -E ' -O[0-9sgz]? ' "$SCRATCH/compiles" | sort -u | tr -d ' ' | tr '\n' ' ')
 [ "$others" = "-O2 " ] || problem "the compile lines carry the optimisation levels $others"
