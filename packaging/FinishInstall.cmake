@@ -1,6 +1,6 @@
 # The last step of every install of the game, by `cmake --install` and by the package build
 # (which stages the tree through DESTDIR with the prefix /usr). The install rules set
-# HUSZONEGY_APP_DIR and HUSZONEGY_OBJCOPY before it runs.
+# HUSZONEGY_APP_DIR, HUSZONEGY_DATA_DIR and HUSZONEGY_OBJCOPY before it runs.
 
 set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 set(app "${root}/${HUSZONEGY_APP_DIR}")
@@ -11,13 +11,26 @@ if(HUSZONEGY_OBJCOPY)
                     COMMAND_ERROR_IS_FATAL ANY)
 endif()
 
-# A relative link, so the installed tree can be moved or unpacked under any root.
-set(link "${root}/games/huszonegy")
-message(STATUS "Installing: ${link}")
-file(MAKE_DIRECTORY "${root}/games")
-file(REMOVE "${link}")
-file(CREATE_LINK ../lib/huszonegy/huszonegy "${link}" SYMBOLIC)
-list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${link}")
+# relative_link TARGET LINK: LINK made (again) to point at TARGET, recorded in the manifest.
+# Relative, so the installed tree can be moved or unpacked under any root. A folder in its
+# place, as an earlier install left the pictures, gives way to the link.
+function(relative_link target link)
+    message(STATUS "Installing: ${link} -> ${target}")
+    cmake_path(GET link PARENT_PATH parent)
+    if(NOT IS_DIRECTORY "${parent}")
+        # Made with the modes every other installed folder gets, whatever the umask.
+        file(MAKE_DIRECTORY "${parent}")
+        file(CHMOD "${parent}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                                           GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    endif()
+    file(REMOVE_RECURSE "${link}")
+    file(CREATE_LINK "${target}" "${link}" SYMBOLIC)
+    set(CMAKE_INSTALL_MANIFEST_FILES ${CMAKE_INSTALL_MANIFEST_FILES} "${link}" PARENT_SCOPE)
+endfunction()
+
+# The program opens Images/ beside its real path; the pictures live under share/.
+relative_link(../../${HUSZONEGY_DATA_DIR}/Images "${app}/Images")
+relative_link(../${HUSZONEGY_APP_DIR}/huszonegy "${root}/games/huszonegy")
 
 # The marker that makes this an installed copy: it names the folder the program will find
 # itself in, so the game keeps every player's results in their own folder and never writes

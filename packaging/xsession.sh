@@ -5,7 +5,9 @@
 # start_private_x SCRATCH GEOMETRY
 # Starts Xvfb without TCP on a free display number drawn at random from a high range (where
 # other people's fixed numbers and their clean-ups do not reach) and exports DISPLAY;
-# XVFB_PID is its process. Fails when Xvfb is missing or does not come up.
+# XVFB_PID is its process. -noreset keeps the server up when its last client leaves, so a
+# check that starts the game twice finds it still there. Fails when Xvfb is missing or does
+# not come up.
 start_private_x() {
     command -v Xvfb >/dev/null 2>&1 || return 1
     _attempt=0
@@ -14,7 +16,7 @@ start_private_x() {
         _number=$((200 + $(od -A n -N 2 -t u2 /dev/urandom) % 700))
         [ ! -e "/tmp/.X$_number-lock" ] && [ ! -e "/tmp/.X11-unix/X$_number" ] || continue
         : >"$1/display"
-        Xvfb ":$_number" -noreset -displayfd 3 -nolisten tcp -screen 0 "$2" \
+        Xvfb ":$_number" -displayfd 3 -nolisten tcp -noreset -screen 0 "$2" \
             3>"$1/display" 2>"$1/xvfb.log" &
         XVFB_PID=$!
         _tries=0

@@ -90,16 +90,18 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Paint(ProductName, MoneyGreen);
 
     // Right-aligned to the same edge as the product name above it.
-    Copyright = MakeLabel(QStringLiteral("Copyright © Tarvesz\nMinden jog fenntartva."),
-                          QRect(158, 60, 135, 28), Qt::AlignRight | Qt::AlignTop, Panel1);
+    Copyright = MakeLabel(QStringLiteral("Copyright © 2026\nTarvesz"), QRect(158, 60, 135, 28),
+                          Qt::AlignRight | Qt::AlignTop, Panel1);
 
     // Both headings share one face: finding a bold that shows means drawing it, once per box.
     const QFont headingFont = HeadingFont(Panel1->font());
     Label3 = MakeHeading(QStringLiteral("21 kártyajáték"), 92, headingFont, Panel1);
 
-    Comments = MakeLabel(QStringLiteral("A 21 kártyajáték ingyenes: szabadon használható és "
-                                        "változatlan formában továbbadható. A használatából "
-                                        "eredő károkért a készítő nem vállal felelősséget."),
+    // The terms the game is distributed under, as LICENSE and the package state them.
+    Comments = MakeLabel(QStringLiteral("A 21 kártyajáték szabad szoftver: a GNU General Public "
+                                        "License 3-as vagy (választásod szerint) bármely "
+                                        "későbbi változata szerint továbbadható és módosítható. "
+                                        "Mindenféle garancia nélkül adjuk közre."),
                          QRect(8, 116, 285, 65), Qt::AlignHCenter | Qt::AlignTop, Panel1);
     Comments->setWordWrap(true);
 

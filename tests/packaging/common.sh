@@ -42,14 +42,15 @@ need_tools() {
     done
 }
 
-# make_deb BUILD_DIR VERSION: the Debian package of a finished build, made with cpack in the
-# scratch folder; DEB is its path.
+# make_deb BUILD_DIR VERSION: the Debian packages of a finished build, made with cpack in the
+# scratch folder; DEB is the game's, DATA_DEB that of its card pictures.
 make_deb() {
     [ -f "$1/CPackConfig.cmake" ] || fail "no $1/CPackConfig.cmake"
     cpack --config "$1/CPackConfig.cmake" -G DEB -B "$SCRATCH/out" >"$SCRATCH/cpack.log" 2>&1 ||
         fail "cpack failed: $(cat "$SCRATCH/cpack.log")"
     DEB=$SCRATCH/out/huszonegy_${2}_$(dpkg --print-architecture).deb
-    [ -f "$DEB" ] || fail "no $DEB among: $(ls "$SCRATCH/out")"
+    DATA_DEB=$SCRATCH/out/huszonegy-data_${2}_all.deb
+    [ -f "$DEB" ] && [ -f "$DATA_DEB" ] || fail "no $DEB and $DATA_DEB among: $(ls "$SCRATCH/out")"
 }
 
 # Little-endian 32-bit signed integer at byte OFFSET of FILE.
@@ -82,13 +83,23 @@ check_png() {
 
 # check_tree PREFIX INSTALLED_FOLDER: everything the game installs is there, nothing else is,
 # and the install marker names INSTALLED_FOLDER, where the program folder will be found.
+# The pictures live under share/ and the program's Images/ is a relative link to them.
 check_tree() {
     _app=$1/lib/huszonegy
+    _pictures=$1/share/games/huszonegy/Images
     [ -f "$_app/huszonegy" ] && [ -x "$_app/huszonegy" ] || problem "no program $_app/huszonegy"
+    if [ -L "$_app/Images" ]; then
+        [ "$(readlink "$_app/Images")" = ../../share/games/huszonegy/Images ] ||
+            problem "$_app/Images points to $(readlink "$_app/Images")"
+    else
+        problem "$_app/Images is not a link to the pictures"
+    fi
     for _code in $CARD_CODES; do
-        check_bitmap "$_app/Images/$_code.bmp" 76 124
-        check_bitmap "$_app/Images/$_code@2x.bmp" 152 248
+        check_bitmap "$_pictures/$_code.bmp" 76 124
+        check_bitmap "$_pictures/$_code@2x.bmp" 152 248
     done
+    # What the program opens: the pictures through the link beside it.
+    cmp -s "$_app/Images/h.bmp" "$_pictures/h.bmp" || problem "the pictures cannot be read through $_app/Images"
     if [ -f "$_app/installed-folder" ]; then
         [ "$(cat "$_app/installed-folder")" = "$2" ] ||
             problem "the install marker names '$(cat "$_app/installed-folder")', not '$2'"
@@ -112,16 +123,21 @@ check_tree() {
     _svg=$1/share/icons/hicolor/scalable/apps/huszonegy.svg
     [ -f "$_svg" ] && grep -q '<svg' "$_svg" || problem "no scalable icon $_svg"
     for _page in share/man/man6/huszonegy.6.gz share/man/hu/man6/huszonegy.6.gz \
-        share/doc/huszonegy/changelog.gz; do
+        share/doc/huszonegy/changelog.gz share/doc/huszonegy/changelog.Debian.gz \
+        share/doc/huszonegy-data/changelog.gz share/doc/huszonegy-data/changelog.Debian.gz; do
         gzip -t "$1/$_page" 2>/dev/null || problem "no gzip-compressed $_page"
     done
-    head -n 1 "$1/share/doc/huszonegy/copyright" 2>/dev/null |
-        grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
-        problem "share/doc/huszonegy/copyright is not a machine-readable copyright file"
+    for _package in huszonegy huszonegy-data; do
+        head -n 1 "$1/share/doc/$_package/copyright" 2>/dev/null |
+            grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+            problem "share/doc/$_package/copyright is not a machine-readable copyright file"
+    done
     grep -q '^huszonegy: ' "$1/share/lintian/overrides/huszonegy" 2>/dev/null ||
         problem "no lintian override for huszonegy"
+    ! grep -q 'image-file-in-usr-lib' "$1/share/lintian/overrides/huszonegy" 2>/dev/null ||
+        problem "the package still hides pictures in /usr/lib behind an override"
 
-    _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images/[^/]+\.bmp)|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/doc/huszonegy/(copyright|changelog\.gz)|share/man/(hu/)?man6/huszonegy\.6\.gz|share/lintian/overrides/huszonegy)$')
+    _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images)|share/games/huszonegy/Images/[^/]+\.bmp|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/doc/huszonegy(-data)?/(copyright|changelog(\.Debian)?\.gz)|share/man/(hu/)?man6/huszonegy\.6\.gz|share/lintian/overrides/huszonegy)$')
     [ -z "$_stray" ] || problem "files that do not belong to the game: $_stray"
 }
 

@@ -25,12 +25,13 @@ if command -v appstreamcli >/dev/null 2>&1; then
 fi
 [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) in the installed tree"
 
-# The copies are made before any run, so none of them carries a results file along.
+# The copies are made before any run, so none of them carries a results file along. Copied
+# with the pictures the link leads to, as a player copies the program folder to carry it away.
 moved="$SCRATCH/Moved Games/Huszonegy Copy"
 mkdir -p "$SCRATCH/Moved Games" "$SCRATCH/Locked"
-cp -a "$prefix/lib/huszonegy" "$moved" || fail "the program folder could not be copied"
+cp -R -L "$prefix/lib/huszonegy" "$moved" || fail "the program folder could not be copied"
 locked=$SCRATCH/Locked/huszonegy
-cp -a "$prefix/lib/huszonegy" "$locked" || fail "the program folder could not be copied"
+cp -R -L "$prefix/lib/huszonegy" "$locked" || fail "the program folder could not be copied"
 need_display
 
 before=$(snapshot "$prefix")

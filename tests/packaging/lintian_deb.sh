@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds the Debian package from a finished build and runs lintian on it, pedantic and with
-# experimental tags: any error or warning fails, and so does any sign of a binary that lacks
+# experimental tags: any error, warning or information tag fails, and so does any sign of a binary that lacks
 # the hardening or carries sections it does not need. What lintian said is printed either way,
 # the tags the package overrides (its layout) only counted.
 # Usage: lintian_deb.sh BUILD_DIR VERSION
@@ -13,7 +13,7 @@ VERSION=$2
 need_tools cpack lintian dpkg-shlibdeps
 make_deb "$BUILD" "$VERSION"
 
-lintian -EvIL +pedantic --show-overrides "$DEB" >"$SCRATCH/lintian.log" 2>&1
+lintian -EvIL +pedantic --show-overrides "$DEB" "$DATA_DEB" >"$SCRATCH/lintian.log" 2>&1
 status=$?
 grep -v '^O: ' "$SCRATCH/lintian.log"
 echo "($(grep -c '^O: ' "$SCRATCH/lintian.log") tags overridden by the package)"
@@ -22,7 +22,9 @@ echo "($(grep -c '^O: ' "$SCRATCH/lintian.log") tags overridden by the package)"
 # The shipped override is seen, so lintian did look inside the package.
 grep -q '^O: huszonegy: executable-in-usr-lib ' "$SCRATCH/lintian.log" ||
     fail "lintian did not apply the package's override"
-grep -E '^[EW]: ' "$SCRATCH/lintian.log" >"$SCRATCH/faults"
+grep -E '^[EWI]: ' "$SCRATCH/lintian.log" >"$SCRATCH/faults"
+# Pictures are data for /usr/share; none may hide in /usr/lib behind an override.
+grep -E '^O: .*image-file-in-usr-lib' "$SCRATCH/lintian.log" >>"$SCRATCH/faults"
 grep -E ': (hardening-[a-z-]+|binary-has-unneeded-section) ' "$SCRATCH/lintian.log" >>"$SCRATCH/faults"
 [ ! -s "$SCRATCH/faults" ] || fail "lintian found: $(cat "$SCRATCH/faults")"
 echo "OK"

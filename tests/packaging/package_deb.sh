@@ -5,7 +5,7 @@
 # folder), once as the current user and, under root, once more as "nobody": each keeps its
 # own per-user results, starting from the defaults even though an earlier version left a
 # results file beside the program, and nothing under the package's /usr changes.
-# Usage: package_deb.sh BUILD_DIR VERSION
+# Usage: package_deb.sh BUILD_DIR PACKAGE_VERSION
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/common.sh"
@@ -26,29 +26,44 @@ names() { echo "$1" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//' | grep -v '^$';
 [ -n "$(field Description)" ] || problem "no Description"
 depends=$(names "$(field Depends)")
 recommends=$(names "$(field Recommends)")
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-comic-neue; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-comic-neue huszonegy-data; do
     echo "$depends" | grep -qx "$package" || problem "Depends lacks $package: $(field Depends)"
 done
 # The game looks right and speaks Hungarian without these; they only refine it.
-for package in fonts-wine qt6-translations-l10n; do
+for package in fonts-wine qt6-translations-l10n qt6-wayland; do
     echo "$depends" | grep -qx "$package" && problem "Depends pulls $package: $(field Depends)"
     echo "$recommends" | grep -qx "$package" ||
         problem "Recommends lacks $package: $(field Recommends)"
 done
 
 root=$SCRATCH/root
-dpkg -x "$deb" "$root" || fail "dpkg -x failed"
+dpkg -x "$deb" "$root" && dpkg -x "$DATA_DEB" "$root" || fail "dpkg -x failed"
 check_tree "$root/usr" /usr/lib/huszonegy
-changelog_version=$(gzip -dc "$root/usr/share/doc/huszonegy/changelog.gz" |
+# The Debian changelog carries the package version; NEWS, the release's own changes, comes
+# along as changelog.gz, and the metainfo dates the release as both do.
+release=${VERSION%-*}
+changelog_version=$(gzip -dc "$root/usr/share/doc/huszonegy/changelog.Debian.gz" |
     dpkg-parsechangelog -l - -S Version 2>&1)
 [ "$changelog_version" = "$VERSION" ] ||
-    problem "the changelog's first entry is $changelog_version, not $VERSION"
-changelog_date=$(gzip -dc "$root/usr/share/doc/huszonegy/changelog.gz" |
+    problem "the Debian changelog's first entry is $changelog_version, not $VERSION"
+changelog_date=$(gzip -dc "$root/usr/share/doc/huszonegy/changelog.Debian.gz" |
     dpkg-parsechangelog -l - -S Date 2>&1)
 release_day=$(date -u -d "$changelog_date" +%F 2>/dev/null)
-grep -q -F "<release version=\"$VERSION\" date=\"$release_day\"" \
+[ "$(gzip -dc "$root/usr/share/doc/huszonegy/changelog.gz" | head -n 1)" = "Huszonegy $release, $release_day" ] ||
+    problem "changelog.gz does not begin with the NEWS entry of $release, $release_day"
+grep -q -F "<release version=\"$release\" date=\"$release_day\"" \
     "$root/usr/share/metainfo/$APP_ID.metainfo.xml" ||
-    problem "the metainfo's release $VERSION is not dated $release_day as in the changelog"
+    problem "the metainfo's release $release is not dated $release_day as in the changelog"
+# Modes are the package's, not the umask of whoever built it.
+echo "$(field Depends)" | grep -q -F "huszonegy-data (= $VERSION)" ||
+    problem "the game does not depend on its own version of the pictures: $(field Depends)"
+[ "$(dpkg-deb -f "$DATA_DEB" Architecture)" = all ] || problem "the pictures' package is not Architecture: all"
+[ "$(dpkg-deb -f "$DATA_DEB" Version)" = "$VERSION" ] || problem "the pictures' package is not $VERSION"
+{ dpkg-deb -c "$deb"; dpkg-deb -c "$DATA_DEB"; } | awk '$1 !~ /^l/ && $1 ~ /^.....w|^........w/' >"$SCRATCH/writable"
+[ ! -s "$SCRATCH/writable" ] || problem "group- or world-writable entries: $(cat "$SCRATCH/writable")"
+for package in "$deb" "$DATA_DEB"; do
+    ar t "$package" | grep -qx data.tar.xz || problem "$package is not xz-compressed: $(ar t "$package")"
+done
 [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) in the package"
 
 # The unpacked tree stands for the installed one: the marker names the folder it is in now.

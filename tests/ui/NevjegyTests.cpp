@@ -23,6 +23,28 @@ TEST(AboutBox, NamesTheGameAndItsVersionAndShowsTheIconInItsPanel) {
     EXPECT_TRUE(box.Panel2->rect().contains(box.Image1->geometry()));
 }
 
+// The box states the same licence as LICENSE and the package, and nothing that contradicts it.
+TEST(AboutBox, StatesTheFreeLicenceWithoutWarrantyAndFitsItsStrips) {
+    Tfrm_Nevjegy box;
+    const QString terms = box.Comments->text();
+    for (const char* phrase : {"szabad szoftver", "GNU General Public License", "3-as vagy",
+                               "későbbi változata", "garancia nélkül"})
+        EXPECT_TRUE(terms.contains(QString::fromUtf8(phrase))) << phrase;
+    const QString everything = terms + box.Copyright->text() + box.Label1->text();
+    for (const char* contradiction : {"jog fenntartva", "változatlan", "ingyenes"})
+        EXPECT_FALSE(everything.contains(QString::fromUtf8(contradiction), Qt::CaseInsensitive))
+            << contradiction;
+    EXPECT_TRUE(box.Copyright->text().startsWith(QStringLiteral("Copyright © ")));
+    EXPECT_TRUE(box.Copyright->text().contains(QStringLiteral("Tarvesz")));
+    for (const QLabel* label : {box.Comments, box.Copyright}) {
+        SCOPED_TRACE(label->text().toStdString());
+        const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
+                                                               Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.width(), label->width());
+        EXPECT_LE(needed.height(), label->height());
+    }
+}
+
 TEST(AboutBox, ControlsSitAtTheirPlacesInTahoma) {
     Tfrm_Nevjegy box;
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Névjegy"));

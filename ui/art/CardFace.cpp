@@ -28,12 +28,8 @@ QString RankMark(char rank) {
 
 // The mark squeezed into `box` so "VIII" fits the same narrow corner as "A".
 void DrawMark(QPainter& painter, const QString& mark, const QRectF& box, const QColor& colour) {
-    QFont font(QStringLiteral("DejaVu Serif"));
-    font.setStyleHint(QFont::Serif);
-    font.setBold(true);
-    font.setPixelSize(40);
     QPainterPath path;
-    path.addText(0, 0, font, mark);
+    path.addText(0, 0, CardMarkFont(), mark);
     const QRectF bounds = path.boundingRect();
     const qreal scaleY = box.height() / bounds.height();
     const qreal scaleX = std::min(scaleY, box.width() / bounds.width());
@@ -134,6 +130,14 @@ void DrawAce(QPainter& painter, Suit suit) {
 }
 
 } // namespace
+
+QFont CardMarkFont() {
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setBold(true);
+    font.setPixelSize(40);
+    return font;
+}
 
 QImage CardFaceImage(CardCode code, int scale) {
     QImage canvas = NewCanvas(CardWidth, CardHeight, scale);

@@ -4,6 +4,7 @@
 
 #include "game/Deck.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPixmap>
 
@@ -16,6 +17,10 @@ QImage CardBackImage(int scale);
 
 // A card face, 76 x 124 times `scale`, see-through colour in the bottom-left corner.
 QImage CardFaceImage(CardCode code, int scale);
+
+// The face the corner marks of the card faces are drawn in, bold DejaVu Serif. The bitmaps
+// are drawn once, at build time, so the face found there is the one every player sees.
+QFont CardMarkFont();
 
 // The wooden-club in-debt mark, 64 x 64 logical pixels, with its own alpha mask.
 QPixmap DebtMarkPicture(qreal devicePixelRatio);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QRawFont>
 
 #include <cstdio>
 
@@ -22,6 +23,21 @@ bool WriteBitmap(const QImage& image, const QString& path) {
     if (plain.save(path, "BMP"))
         return true;
     std::fprintf(stderr, "cardgen: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// The pictures are drawn once, here, and shipped: a face fontconfig puts in the place of a
+// missing DejaVu Serif Bold would change every card's corner marks without a word, so the
+// build stops instead.
+bool HasCardMarkFont() {
+    const QFont wanted = CardMarkFont();
+    const QRawFont found = QRawFont::fromFont(wanted);
+    if (found.isValid() && found.familyName() == wanted.family() && found.weight() >= QFont::Bold)
+        return true;
+    std::fprintf(stderr,
+                 "cardgen: the card pictures are drawn in %s Bold, but this machine offers "
+                 "\"%s\" (weight %d) in its place; install fonts-dejavu-core\n",
+                 qPrintable(wanted.family()), qPrintable(found.familyName()), found.weight());
     return false;
 }
 
@@ -105,6 +121,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // fonts need it
     const QStringList args = app.arguments();
+    if (!HasCardMarkFont())
+        return 1;
     if (args.size() == 3 && args[1] == QStringLiteral("--sheet"))
         return WriteSheet(args[2]) ? 0 : 1;
     if (args.size() != 3) {
