@@ -91,10 +91,12 @@ def spoken_lines(log):
     """(time, text) of each SPEECH OUTPUT line of Orca's debug log."""
     lines = []
     today = datetime.date.today()
-    # The spoken text is quoted, over several indented lines when it holds line breaks; the
-    # voice Orca used follows it in braces.
+    # The spoken text is quoted, over several indented lines when it holds line breaks (but
+    # never into the next entry, which starts with its time); the voice Orca used follows it
+    # in braces.
     for match in re.finditer(
-            r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?(?:voice=\S+)?\{", log, re.M | re.S):
+            r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '((?:[^\n]|\n(?!\d\d:))*?)' ?(?:voice=\S+)?\{",
+            log, re.M):
         stamp = datetime.datetime.combine(
             today, datetime.datetime.strptime(match.group(1), "%H:%M:%S.%f").time())
         lines.append((stamp, re.sub(r"\n\s*", " ", match.group(2))))
