@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -129,6 +130,40 @@ QString LineEditAccessible::attributes(int, int* startOffset, int* endOffset) co
     *startOffset = 0;
     *endOffset = characterCount();
     return {};
+}
+
+QString LineEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                         int* startOffset, int* endOffset) const {
+    QTextBoundaryFinder::BoundaryType type;
+    if (boundaryType == QAccessible::WordBoundary)
+        type = QTextBoundaryFinder::Word;
+    else if (boundaryType == QAccessible::SentenceBoundary)
+        type = QTextBoundaryFinder::Sentence;
+    else
+        return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
+
+    const QString all = edit()->text();
+    if (offset == -1)
+        offset = int(all.size());
+    *startOffset = *endOffset = -1;
+    if (all.isEmpty() || offset < 0 || offset > all.size())
+        return {};
+    // The piece runs from the nearest place at or before the offset where a word or sentence
+    // starts or ends (or the text starts) to the next such place (or the text's end). Qt walks
+    // the same way but steps off either end of the text, and then never stops.
+    const auto edges = QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem;
+    QTextBoundaryFinder finder(type, all);
+    finder.setPosition(offset);
+    while (finder.position() > 0 && !(finder.boundaryReasons() & edges))
+        finder.toPreviousBoundary();
+    *startOffset = int(finder.position());
+    *endOffset = *startOffset;
+    while (*endOffset < all.size()) {
+        *endOffset = int(finder.toNextBoundary());
+        if (finder.boundaryReasons() & edges)
+            break;
+    }
+    return all.mid(*startOffset, *endOffset - *startOffset);
 }
 
 void LineEditAccessible::deleteText(int startOffset, int endOffset) {

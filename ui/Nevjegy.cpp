@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <qdrawutil.h>
 
+#include <utility>
+
 namespace {
 
 const QColor IconPanelColour(255, 208, 174);
@@ -112,6 +114,11 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
                            .arg(HomepageAddress()),
                        QRect(8, 208, 285, 81), Qt::AlignHCenter | Qt::AlignTop, Panel1);
 
+    // Screen readers read a box's texts when it opens but pass over those of fewer than three
+    // words, as the headings are: each is spoken as the start of the text it stands over.
+    for (const auto& [heading, text] : {std::pair(Label3, Comments), std::pair(Label2, Label1)})
+        text->setAccessibleName(heading->text() + QStringLiteral(". ") + text->text());
+
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setGeometry(127, 312, 75, 25);
     OKButton->setDefault(true);
@@ -122,6 +129,9 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
 
 void Tfrm_Nevjegy::FormCreate() {
     ProductName->setText(QStringLiteral("21\r\nV") + QStringLiteral(HUSZONEGY_VERSION));
+    // Read out in words: the two lines alone are too short for a screen reader to speak.
+    ProductName->setAccessibleName(QStringLiteral("21, verzió ") +
+                                   QStringLiteral(HUSZONEGY_VERSION));
 }
 
 void Tfrm_Nevjegy::keyPressEvent(QKeyEvent* event) {

@@ -2,10 +2,11 @@
 
 Starts the accessibility bus, openbox, Orca with its debug log and the game; opens the
 settings, tabs to the stake, closes them, presses F3 between deals, plays one deal with F2,
-F3 and F4, closes the winner box and sends the table to the taskbar with Esc. Then reads
-Orca's SPEECH OUTPUT lines, each counted to the key pressed last before it, and fails when
-a field is read short, the start or a key goes unanswered, or a hidden card or total of the
-Bank or Vuru is spoken before the deal ends.
+F3 and F4, closes the winner box, opens and closes the about box and sends the table to the
+taskbar with Esc. Then reads Orca's SPEECH OUTPUT lines, each counted to the key pressed
+last before it, and fails when a field is read short, the start or a key goes unanswered, a
+hidden card or total of the Bank or Vuru is spoken before the deal ends, or the about box's
+version or headings go unspoken.
 """
 
 import datetime
@@ -68,9 +69,18 @@ def wait_for_app(name, windows, seconds=30):
 def key(name):
     """Presses a key, waits (on a busy machine, a while) until the game answers on the bus,
     and leaves Orca time to speak it."""
+    act(name, ["key", "--clearmodifiers", name])
+
+
+def click(name, window, x, y):
+    """Clicks the table at x, y as key() presses a key; name stands for it in the report."""
+    act(name, ["mousemove", "--window", window, str(x), str(y), "click", "1"])
+
+
+def act(name, xdotool):
     mark = len(heard)
     presses.append((datetime.datetime.now(), name))
-    subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+    subprocess.run(["xdotool"] + xdotool, check=True)
     end = time.monotonic() + 20
     while len(heard) == mark and time.monotonic() < end:
         pump(0.1)
@@ -81,12 +91,15 @@ def spoken_lines(log):
     """(time, text) of each SPEECH OUTPUT line of Orca's debug log."""
     lines = []
     today = datetime.date.today()
-    # The spoken text is quoted; the voice Orca used follows it in braces.
-    for match in re.finditer(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)' ?(?:voice=\S+)?\{",
-                             log, re.M):
+    # The spoken text is quoted, over several indented lines when it holds line breaks (but
+    # never into the next entry, which starts with its time); the voice Orca used follows it
+    # in braces.
+    for match in re.finditer(
+            r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '((?:[^\n]|\n(?!\d\d:))*?)' ?(?:voice=\S+)?\{",
+            log, re.M):
         stamp = datetime.datetime.combine(
             today, datetime.datetime.strptime(match.group(1), "%H:%M:%S.%f").time())
-        lines.append((stamp, match.group(2)))
+        lines.append((stamp, re.sub(r"\n\s*", " ", match.group(2))))
     return lines
 
 
@@ -153,6 +166,8 @@ def play():
                for _, role, name in heard):
         key("F4")
     key("Return")
+    click("about", wid, 411, 19)  # the about button
+    key("Return")
     key("Escape")
 
 
@@ -175,6 +190,12 @@ def check(lines):
         fail("where the table stands was not spoken when the settings closed")
     if not said(keys.index("F3"), "Nincs leosztás"):
         fail("F3 between deals was not answered")
+    # The licence itself names the game too: the heading counts when it comes before its text.
+    for pattern, what in ((r"1\.0\.0\.9", "the version"),
+                          (r"21 kártyajáték\W+A 21 kártyajáték szabad", "the first heading"),
+                          (r"Elérhetőség\W+Tarvesz", "the second heading")):
+        if not said(keys.index("about"), pattern):
+            fail("%s was not spoken when the about box opened" % what)
     if not said(len(keys) - 1, "tálcára"):
         fail("Esc on the table was not answered")
 

@@ -5,14 +5,18 @@
 #include "ui/Main.h"
 #include "ui/Nevjegy.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -76,6 +80,33 @@ TEST(AboutBox, ControlsSitAtTheirPlacesInTahoma) {
     EXPECT_TRUE(box.ProductName->font().bold());
     EXPECT_EQ(box.ProductName->font().pixelSize(), 15);
     EXPECT_TRUE(box.OKButton->isDefault());
+}
+
+// Orca reads a box's labels of three words or more when it opens, top to bottom: the version
+// and both headings must be among them, each heading just before its text.
+TEST(AboutBox, ScreenReadersHearTheVersionAndEachHeadingOverItsText) {
+    Tfrm_Nevjegy box;
+    std::vector<std::pair<QPoint, QString>> read;
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        const QString name = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        if (name.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size() >= 3)
+            read.emplace_back(label->mapTo(&box, QPoint()), name);
+    }
+    std::sort(read.begin(), read.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.y(), a.first.x()) < std::pair(b.first.y(), b.first.x());
+    });
+    QString spoken;
+    for (const auto& [place, name] : read)
+        spoken += name + QLatin1Char(' ');
+    const QString inOrder[] = {QStringLiteral("21, verzió 1.0.0.9"), QStringLiteral("Copyright"),
+                               QStringLiteral("21 kártyajáték. A 21 kártyajáték szabad"),
+                               QStringLiteral("Elérhetőség. Tarvesz")};
+    qsizetype from = 0;
+    for (const QString& part : inOrder) {
+        const qsizetype at = spoken.indexOf(part, from);
+        EXPECT_GE(at, from) << part.toStdString() << " in " << spoken.toStdString();
+        from = std::max(from, at);
+    }
 }
 
 enum class Close { OkClick, EnterKey, SpaceOnOk, CloseBox };
