@@ -55,7 +55,7 @@ def on_event(event):
         heard.append((event.type, safe(event.source.getRoleName), safe(lambda: event.source.name)))
 
 
-def wait_for_app(name, windows, seconds=30):
+def wait_for_app(name, windows, seconds=90):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         for app in pyatspi.Registry.getDesktop(0):
