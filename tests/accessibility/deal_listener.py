@@ -12,7 +12,8 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from bus import fail, failures, pump, safe
 
 TITLE = "21 - A kártyajáték"
 PLAYER = "Tarvesz"  # the name a first run starts with
@@ -21,28 +22,7 @@ RANKS = {"hetes": 7, "nyolcas": 8, "kilences": 9, "tízes": 10,
 CARD = re.compile(r"(Piros|Tök|Zöld|Makk) (%s)" % "|".join(RANKS))
 
 events = []     # (seconds since start, type, role, name, detail1) from the game
-failures = []
 started = time.monotonic()
-
-
-def fail(message):
-    failures.append(message)
-    print("FAIL:", message, flush=True)
-
-
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if not context.iteration(False):
-            time.sleep(0.01)
-
-
-def safe(call, default=""):
-    try:
-        return call()
-    except Exception:  # a dying object: what it said no longer matters
-        return default
 
 
 def on_event(event):

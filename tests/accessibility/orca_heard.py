@@ -18,7 +18,8 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from bus import fail, failures, pump, safe
 
 PLAYER, STAKE = "Tarvesz", "50"  # what a first run starts with
 RANKS = ("hetes", "nyolcas", "kilences", "tízes", "alsó", "felső", "király", "ász")
@@ -27,27 +28,6 @@ VALUES = dict(zip(RANKS, (7, 8, 9, 10, 2, 3, 4, 11)))
 
 heard = []     # what the game told the bus: (kind, role, name)
 presses = []   # (time pressed, key)
-failures = []
-
-
-def fail(message):
-    failures.append(message)
-    print("FAIL:", message, flush=True)
-
-
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if not context.iteration(False):
-            time.sleep(0.01)
-
-
-def safe(call, default=""):
-    try:
-        return call()
-    except Exception:  # a dying object: what it said no longer matters
-        return default
 
 
 def on_event(event):

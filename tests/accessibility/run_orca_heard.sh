@@ -4,16 +4,10 @@
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/../../packaging/xsession.sh"
+. "$HERE/tools.sh"
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 
-for tool in Xvfb dbus-run-session xdotool openbox orca speech-dispatcher; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 77; }
-done
-[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is missing"; exit 77; }
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || {
-    echo "skipped: python3-pyatspi is missing"
-    exit 77
-}
+need_bus_tools Xvfb dbus-run-session xdotool openbox orca speech-dispatcher
 
 scratch_game "$1" || exit 2
 start_private_x "$SCRATCH" 1024x768x24 || { echo "Xvfb did not start" >&2; exit 2; }
