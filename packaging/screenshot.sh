@@ -2,7 +2,8 @@
 # Photographs the game's window on a private X server at a Qt scale factor, after pressing
 # the given keys (for example F2 to deal; click:X,Y clicks the table at X,Y). The game runs
 # from a scratch copy of the build, so it reads no settings file and leaves none behind.
-# With SHOT=dialog the picture is of the dialog the keys opened instead of the table.
+# With SHOT=dialog the picture is of the dialog the keys opened instead of the table; with
+# SHOT=beside it is of the table and that window together (a box opened beside the table).
 # Usage: packaging/screenshot.sh BUILD_DIR OUTPUT.png [SCALE] [KEY...]
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -35,12 +36,25 @@ for key in "$@"; do
     esac
     sleep 0.5
 done
-if [ "${SHOT:-}" = dialog ]; then
-    window=$(wait_for_window "$RUNNING" 5 "$window") || { echo "no dialog opened" >&2; exit 1; }
-fi
+case ${SHOT:-} in
+dialog | beside)
+    opened=$(wait_for_window "$RUNNING" 5 "$window") || { echo "no dialog opened" >&2; exit 1; }
+    ;;
+esac
+[ "${SHOT:-}" != dialog ] || window=$opened
 # The window is mapped before its first paint has reached the server.
 sleep 1
 # Taken from the screen, so a message box over the table is in the picture too.
 eval "$(xdotool getwindowgeometry --shell "$window")"
+if [ "${SHOT:-}" = beside ]; then
+    # The smallest rectangle that holds both windows.
+    left=$X top=$Y right=$((X + WIDTH)) bottom=$((Y + HEIGHT))
+    eval "$(xdotool getwindowgeometry --shell "$opened")"
+    [ "$X" -ge "$left" ] || left=$X
+    [ "$Y" -ge "$top" ] || top=$Y
+    [ $((X + WIDTH)) -le "$right" ] || right=$((X + WIDTH))
+    [ $((Y + HEIGHT)) -le "$bottom" ] || bottom=$((Y + HEIGHT))
+    X=$left Y=$top WIDTH=$((right - left)) HEIGHT=$((bottom - top))
+fi
 import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$OUTPUT" || exit 1
 echo "$OUTPUT: ${WIDTH}x$HEIGHT"
