@@ -2,8 +2,8 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
+#include "bitmap/BitmapLoader.h"
 #include "ui/Beallit.h"
-#include "ui/BitmapLoader.h"
 #include "ui/ButtonHover.h"
 #include "ui/CardPlace.h"
 #include "ui/Exe.h"

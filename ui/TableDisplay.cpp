@@ -2,7 +2,7 @@
 #include "ui/Main.h"
 
 #include "app/Seged.h"
-#include "ui/BitmapLoader.h"
+#include "bitmap/BitmapLoader.h"
 #include "ui/CardNames.h"
 #include "ui/CardPlace.h"
 #include "ui/TableAccessibility.h"

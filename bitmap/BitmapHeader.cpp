@@ -1,4 +1,4 @@
-#include "ui/BitmapHeader.h"
+#include "bitmap/BitmapHeader.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "ui/art/SeeThrough.h"
+#include "bitmap/SeeThrough.h"
 
 QImage ApplySeeThrough(const QImage& image) {
     if (image.isNull())

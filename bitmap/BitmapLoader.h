@@ -2,7 +2,7 @@
 // The one picture loader for card places and the deck: Windows bitmaps read from disk
 // with the game's exact failure messages, drawn with the see-through rule.
 
-#include "ui/art/SeeThrough.h"
+#include "bitmap/SeeThrough.h"
 
 #include <QImage>
 #include <QPixmap>

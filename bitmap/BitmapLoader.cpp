@@ -1,8 +1,8 @@
-#include "ui/BitmapLoader.h"
+#include "bitmap/BitmapLoader.h"
 
 #include "app/FileName.h"
 #include "app/FileRead.h"
-#include "ui/BitmapHeader.h"
+#include "bitmap/BitmapHeader.h"
 
 #include <QBuffer>
 #include <QFileInfo>
