@@ -2,6 +2,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
+#include "art/Pictures.h"
 #include "bitmap/BitmapLoader.h"
 #include "ui/Beallit.h"
 #include "ui/ButtonHover.h"
@@ -16,7 +17,6 @@
 #include "ui/TablePlacement.h"
 #include "ui/TableSpeech.h"
 #include "ui/ToolTipStyle.h"
-#include "ui/art/Pictures.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -2,10 +2,10 @@
 
 #include "app/ErrorBox.h"
 
+#include "art/Pictures.h"
 #include "ui/DialogFrame.h"
 #include "ui/Exe.h"
 #include "ui/Fonts.h"
-#include "ui/art/Pictures.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

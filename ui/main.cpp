@@ -2,12 +2,12 @@
 #include "ui/Main.h"
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
+#include "art/Pictures.h"
 #include "ui/CommandLine.h"
 #include "ui/DisplayCheck.h"
 #include "ui/Fonts.h"
 #include "ui/ResultsKeeper.h"
 #include "ui/ToolTipStyle.h"
-#include "ui/art/Pictures.h"
 
 #include <QApplication>
 #include <QIcon>

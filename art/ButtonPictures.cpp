@@ -1,6 +1,6 @@
 // The six small button pictures, drawn on a transparent ground.
-#include "ui/art/ArtCanvas.h"
-#include "ui/art/Pictures.h"
+#include "art/ArtCanvas.h"
+#include "art/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The application icon: an upright acorn, nut on top, cup below, a curled stem under it.
-// ui/art/huszonegy.svg is the same drawing for the desktop's scalable icon.
-#include "ui/art/ArtCanvas.h"
-#include "ui/art/Pictures.h"
+// art/huszonegy.svg is the same drawing for the desktop's scalable icon.
+#include "art/ArtCanvas.h"
+#include "art/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

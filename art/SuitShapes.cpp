@@ -1,4 +1,4 @@
-#include "ui/art/SuitShapes.h"
+#include "art/SuitShapes.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // The baize table with its bevelled edge, a faint embossed "21" and the web address.
-#include "ui/art/ArtCanvas.h"
-#include "ui/art/Pictures.h"
+#include "art/ArtCanvas.h"
+#include "art/Pictures.h"
 
 #include <QFont>
 #include <QPainter>

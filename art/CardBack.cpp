@@ -1,7 +1,7 @@
 // The card back: an engraved blue-grey guilloche in a framed panel, the same seen
 // from either end.
-#include "ui/art/ArtCanvas.h"
-#include "ui/art/Pictures.h"
+#include "art/ArtCanvas.h"
+#include "art/Pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "ui/art/ArtCanvas.h"
+#include "art/ArtCanvas.h"
 
 #include <QPainter>
 

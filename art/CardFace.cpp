@@ -1,8 +1,8 @@
 // The 32 card faces. Rank digit '1'..'8' is VII, VIII, IX, X, Alsó, Felső, Király, Ász.
-#include "ui/art/ArtCanvas.h"
-#include "ui/art/CourtFigure.h"
-#include "ui/art/Pictures.h"
-#include "ui/art/SuitShapes.h"
+#include "art/ArtCanvas.h"
+#include "art/CourtFigure.h"
+#include "art/Pictures.h"
+#include "art/SuitShapes.h"
 
 #include <QFont>
 #include <QPainter>

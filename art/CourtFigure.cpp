@@ -1,4 +1,4 @@
-#include "ui/art/CourtFigure.h"
+#include "art/CourtFigure.h"
 
 #include <QLinearGradient>
 #include <QPainter>

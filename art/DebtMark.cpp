@@ -1,6 +1,6 @@
 // The in-debt mark: a wooden club lying corner to corner, head up to the right.
-#include "ui/art/ArtCanvas.h"
-#include "ui/art/Pictures.h"
+#include "art/ArtCanvas.h"
+#include "art/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // The half-length figures of the Alsó, Felső and Király, drawn twice per card
 // (head to head) the way a double-ended court card is.
 
-#include "ui/art/SuitShapes.h"
+#include "art/SuitShapes.h"
 
 #include <QRectF>
 

@@ -3,9 +3,9 @@
 //   cardgen <images-dir> <icons-dir>   writes the 33 card bitmaps (plain and @2x)
 //                                      and hicolor/<n>x<n>/apps/huszonegy.png
 //   cardgen --sheet <file.png>         writes a contact sheet of every picture
+#include "art/ArtCanvas.h"
+#include "art/Pictures.h"
 #include "bitmap/SeeThrough.h"
-#include "ui/art/ArtCanvas.h"
-#include "ui/art/Pictures.h"
 
 #include <QDir>
 #include <QGuiApplication>
