@@ -1,4 +1,4 @@
-#include "ui/CardNames.h"
+#include "ui/speech/CardNames.h"
 
 #include <array>
 

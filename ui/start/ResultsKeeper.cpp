@@ -1,8 +1,8 @@
-#include "ui/ResultsKeeper.h"
+#include "ui/start/ResultsKeeper.h"
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
-#include "ui/SessionEnd.h"
+#include "ui/start/SessionEnd.h"
 
 #include <cstdlib>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "ui/Exe.h"
+#include "ui/start/Exe.h"
 
 #include <QDesktopServices>
 

@@ -1,4 +1,4 @@
-#include "ui/ToolTipStyle.h"
+#include "ui/look/ToolTipStyle.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -1,4 +1,4 @@
-#include "ui/TableButton.h"
+#include "ui/table/TableButton.h"
 
 #include <QPainter>
 

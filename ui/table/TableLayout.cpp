@@ -1,4 +1,4 @@
-#include "ui/TableLayout.h"
+#include "ui/table/TableLayout.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,11 +1,11 @@
-#include "ui/Nevjegy.h"
+#include "ui/dialogs/Nevjegy.h"
 
 #include "app/ErrorBox.h"
 
 #include "art/Pictures.h"
-#include "ui/DialogFrame.h"
-#include "ui/Exe.h"
-#include "ui/Fonts.h"
+#include "ui/dialogs/DialogFrame.h"
+#include "ui/look/Fonts.h"
+#include "ui/start/Exe.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "ui/DialogFrame.h"
+#include "ui/dialogs/DialogFrame.h"
 
 #include "app/WindowCentring.h"
-#include "ui/Fonts.h"
+#include "ui/look/Fonts.h"
 
 void SetUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, int clientHeight) {
     dialog.setWindowTitle(caption);

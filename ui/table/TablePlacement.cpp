@@ -1,4 +1,4 @@
-#include "ui/TablePlacement.h"
+#include "ui/table/TablePlacement.h"
 
 #include <QGuiApplication>
 #include <QRegion>

@@ -1,4 +1,4 @@
-#include "ui/ButtonHover.h"
+#include "ui/look/ButtonHover.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ui/LineEditAccessibility.h"
+#include "ui/speech/LineEditAccessibility.h"
 
 #include <QLineEdit>
 #include <QStyle>

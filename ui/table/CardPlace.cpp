@@ -1,4 +1,4 @@
-#include "ui/CardPlace.h"
+#include "ui/table/CardPlace.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "ui/TableSpeech.h"
+#include "ui/speech/TableSpeech.h"
 
-#include "ui/CardNames.h"
+#include "ui/speech/CardNames.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "ui/Fonts.h"
+#include "ui/look/Fonts.h"
 
 #include <QDir>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "ui/CommandLine.h"
+#include "ui/start/CommandLine.h"
 
 #include <cstdio>
 #include <cstring>

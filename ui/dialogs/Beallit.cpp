@@ -1,11 +1,11 @@
-#include "ui/Beallit.h"
+#include "ui/dialogs/Beallit.h"
 
 #include "game/Results.h"
 #include "store/IntegerText.h"
 #include "store/PrivateProfile.h"
 #include "store/Windows1250.h"
-#include "ui/DialogFrame.h"
-#include "ui/TableAccessibility.h"
+#include "ui/dialogs/DialogFrame.h"
+#include "ui/speech/TableAccessibility.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 // Start-up: the program's folder, the application, its look, and the table.
-#include "ui/Main.h"
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
 #include "art/Pictures.h"
-#include "ui/CommandLine.h"
-#include "ui/DisplayCheck.h"
-#include "ui/Fonts.h"
-#include "ui/ResultsKeeper.h"
-#include "ui/ToolTipStyle.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/ToolTipStyle.h"
+#include "ui/start/CommandLine.h"
+#include "ui/start/DisplayCheck.h"
+#include "ui/start/ResultsKeeper.h"
+#include "ui/table/Main.h"
 
 #include <QApplication>
 #include <QIcon>

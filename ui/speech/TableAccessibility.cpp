@@ -1,6 +1,6 @@
-#include "ui/TableAccessibility.h"
+#include "ui/speech/TableAccessibility.h"
 
-#include "ui/LineEditAccessibility.h"
+#include "ui/speech/LineEditAccessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

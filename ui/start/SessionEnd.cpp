@@ -1,4 +1,4 @@
-#include "ui/SessionEnd.h"
+#include "ui/start/SessionEnd.h"
 
 #include "app/ErrorBox.h"
 

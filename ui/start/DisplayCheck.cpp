@@ -1,4 +1,4 @@
-#include "ui/DisplayCheck.h"
+#include "ui/start/DisplayCheck.h"
 
 #include <xcb/xcb.h>
 

@@ -1,13 +1,13 @@
 // The table display: cards, totals, money, games won and in-debt marks on the main window.
-#include "ui/Main.h"
+#include "ui/table/Main.h"
 
 #include "app/Seged.h"
 #include "bitmap/BitmapLoader.h"
-#include "ui/CardNames.h"
-#include "ui/CardPlace.h"
-#include "ui/TableAccessibility.h"
-#include "ui/TableLayout.h"
-#include "ui/TableSpeech.h"
+#include "ui/speech/CardNames.h"
+#include "ui/speech/TableAccessibility.h"
+#include "ui/speech/TableSpeech.h"
+#include "ui/table/CardPlace.h"
+#include "ui/table/TableLayout.h"
 
 #include <QAction>
 #include <QLabel>
