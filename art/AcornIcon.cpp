@@ -44,14 +44,8 @@ void DrawCup(QPainter& painter) {
     painter.setPen(QPen(QColor(0x20, 0x20, 0x08), 1.6));
     painter.setBrush(QColor(0x40, 0x40, 0x20));
     painter.drawPath(cup);
-    painter.save();
-    painter.setClipPath(cup);
-    painter.setPen(QPen(QColor(0x68, 0x68, 0x38), 1.2));
-    for (qreal x = -10; x < 64; x += 6) {
-        painter.drawLine(QPointF(x, 30), QPointF(x + 22, 52));
-        painter.drawLine(QPointF(x + 22, 30), QPointF(x, 52));
-    }
-    painter.restore();
+    CrossHatch(painter, cup, QPen(QColor(0x68, 0x68, 0x38), 1.2),
+               {QLineF(0, 30, 22, 52), QLineF(22, 30, 0, 52)}, -10, 64, 6);
 }
 
 void DrawStem(QPainter& painter) {

@@ -60,3 +60,14 @@ QImage FinishCard(const QImage& drawn) {
     opaque.setDevicePixelRatio(drawn.devicePixelRatio());
     return opaque;
 }
+
+void CrossHatch(QPainter& painter, const QPainterPath& area, const QPen& pen,
+                const std::array<QLineF, 2>& lines, qreal from, qreal to, qreal step) {
+    painter.save();
+    painter.setClipPath(area);
+    painter.setPen(pen);
+    for (qreal shift = from; shift < to; shift += step)
+        for (const QLineF& line : lines)
+            painter.drawLine(line.translated(shift, 0));
+    painter.restore();
+}

@@ -4,8 +4,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLineF>
 #include <QPainterPath>
+#include <QPen>
 
+#include <array>
 #include <cstdint>
 
 // Card pictures use this colour outside their rounded corners; the table leaves it undrawn.
@@ -28,6 +31,11 @@ void PaintBlankCard(QPainter& painter);
 // magenta wherever nothing was drawn, and never magenta anywhere else, so only the
 // corners fall through on the table.
 QImage FinishCard(const QImage& drawn);
+
+// Crosses `area` with lines in `pen`, clipped to it: both of `lines` moved right by each
+// shift from `from`, in steps of `step`, while below `to`. The acorn's hatched cup.
+void CrossHatch(QPainter& painter, const QPainterPath& area, const QPen& pen,
+                const std::array<QLineF, 2>& lines, qreal from, qreal to, qreal step);
 
 // A small xorshift generator: the same seed always gives the same pictures.
 class NoiseSource {

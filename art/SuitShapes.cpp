@@ -1,5 +1,7 @@
 #include "art/SuitShapes.h"
 
+#include "art/ArtCanvas.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -115,14 +117,8 @@ void DrawAcorn(QPainter& painter) {
     cup.cubicTo(0.12, 0.04, -0.12, 0.04, -0.33, -0.02);
     painter.setBrush(QColor(0x6E, 0x4C, 0x22));
     painter.drawPath(cup);
-    painter.save();
-    painter.setClipPath(cup);
-    painter.setPen(QPen(QColor(0x3A, 0x26, 0x0C), 0.03));
-    for (qreal d = -0.8; d < 0.8; d += 0.11) {
-        painter.drawLine(QPointF(d, -0.45), QPointF(d + 0.5, 0.05));
-        painter.drawLine(QPointF(d, -0.45), QPointF(d - 0.5, 0.05));
-    }
-    painter.restore();
+    CrossHatch(painter, cup, QPen(QColor(0x3A, 0x26, 0x0C), 0.03),
+               {QLineF(0, -0.45, 0.5, 0.05), QLineF(0, -0.45, -0.5, 0.05)}, -0.8, 0.8, 0.11);
 }
 
 } // namespace

@@ -4,13 +4,6 @@
 
 #include <QStringList>
 
-int HandTotal(const Hand& hand) {
-    int total = 0;
-    for (const CardCode& card : hand)
-        total += CardValue(card);
-    return total;
-}
-
 QString HandLine(const QString& who, const Hand& hand) {
     QStringList cards;
     for (const CardCode& card : hand)

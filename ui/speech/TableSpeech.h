@@ -2,14 +2,12 @@
 // The lines a screen reader speaks about the table, built from the game's state.
 
 #include "game/DealFlow.h"
+#include "game/Rules.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
-
-// The total a hand reached, as its score label shows it (also above 21).
-int HandTotal(const Hand& hand);
 
 // "Tarvesz: Piros ász, Makk felső, összesen 14"
 QString HandLine(const QString& who, const Hand& hand);

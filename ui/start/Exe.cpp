@@ -20,7 +20,7 @@ TExe::UrlOpener& Opener() {
 } // namespace
 
 QString HomepageAddress() {
-    return QStringLiteral("https://tarvesz.hu/huszonegy");
+    return QStringLiteral(HUSZONEGY_HOMEPAGE);
 }
 
 TExe::TExe(QObject* parent) : QObject(parent), Command(HomepageAddress()) {}

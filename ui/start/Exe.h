@@ -7,7 +7,8 @@
 
 #include <functional>
 
-// Where the maker's homepage lives; the about box lists the same address.
+// Where the maker's homepage lives (the project's, as the packages name it too); the about
+// box lists the same address.
 QString HomepageAddress();
 
 class TExe : public QObject {

@@ -158,7 +158,9 @@ void Tfrm_Main::CreateControls() {
     Image1->move(12, 12);
     Image1->setAccessibleName(QStringLiteral("Pakli"));
 
-    for (const char letter : {'b', 'c', 'a'}) {
+    // Made in this order, which is also their stacking order among the table's children.
+    for (const int seat : {Seat::Bank, Seat::Vuru, Seat::Human}) {
+        const char letter = SeatLetters[seat];
         for (int i = 0; i < PlacesPerSeat; ++i) {
             auto* place = new CardPlace(this);
             place->setObjectName(QString(QChar(letter)) + QString::number(i));

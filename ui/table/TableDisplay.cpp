@@ -96,8 +96,7 @@ CardPlace* Tfrm_Main::CardPlaceAt(char letter, int index) {
     const QString name = PlaceName(letter, index);
     if (auto* place = findChild<CardPlace*>(name, Qt::FindDirectChildrenOnly))
         return place;
-    if (index < PlacesPerSeat || index >= TDeck::Size ||
-        (letter != 'a' && letter != 'b' && letter != 'c'))
+    if (index < PlacesPerSeat || index >= TDeck::Size || SeatOfLetter(letter) < 0)
         throw std::runtime_error("There is no card place " + name.toStdString());
     // A long hand goes on in places of its own, each over the one before it and under the
     // labels, the buttons and the in-debt marks, as the first six are.
@@ -141,9 +140,9 @@ void Tfrm_Main::ShowHand(char letter, const QString& who, const Hand& hand, bool
 
 void Tfrm_Main::ShowCards() {
     const auto names = SeatNames();
-    ShowHand('a', names[0], Game.Hands[0], true);
-    ShowHand('b', names[1], Game.Hands[1], Game.Revealed);
-    ShowHand('c', names[2], Game.Hands[2], Game.Revealed);
+    for (int seat = 0; seat < int(SeatLetters.size()); ++seat)
+        ShowHand(SeatLetters[seat], names[seat], Game.Hands[seat],
+                 seat == Seat::Human || Game.Revealed);
     DescribeSeats();
 }
 

@@ -1,5 +1,8 @@
 #include "ui/table/TableLayout.h"
 
+#include "game/Rules.h"
+
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -9,17 +12,14 @@ struct Fan {
     int left, top, step;
 };
 
+// By seat number.
+constexpr std::array<Fan, 3> Fans{{{16, 292, 32}, {92, 12, 28}, {268, 152, 28}}};
+
 Fan SeatFan(char letter) {
-    switch (letter) {
-    case 'a':
-        return {16, 292, 32};
-    case 'b':
-        return {92, 12, 28};
-    case 'c':
-        return {268, 152, 28};
-    default:
+    const int seat = SeatOfLetter(letter);
+    if (seat < 0)
         throw std::runtime_error("No card places for seat " + std::string(1, letter));
-    }
+    return Fans[seat];
 }
 
 } // namespace
