@@ -2,9 +2,9 @@
 // comes back within the size bound and with every pixel set, anything else with one of the
 // player's messages.
 
-#include "ui/BitmapHeader.h"
-#include "ui/BitmapLoader.h"
-#include "ui/art/SeeThrough.h"
+#include "bitmap/BitmapHeader.h"
+#include "bitmap/BitmapLoader.h"
+#include "bitmap/SeeThrough.h"
 
 #include <QImage>
 

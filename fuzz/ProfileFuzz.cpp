@@ -4,6 +4,7 @@
 #include "store/IntegerText.h"
 #include "store/PrivateProfile.h"
 #include "store/ProfileText.h"
+#include "store/Settings.h"
 
 #include <array>
 #include <cstddef>
@@ -12,28 +13,10 @@
 
 namespace {
 
-struct Key {
-    const char16_t* section;
-    const char16_t* key;
-};
-
-constexpr std::array<Key, 10> Keys{{
-    {u"Screen", u"Left"},
-    {u"Screen", u"Top"},
-    {u"Results", u"Money1"},
-    {u"Results", u"Money2"},
-    {u"Results", u"Money3"},
-    {u"Results", u"Win1"},
-    {u"Results", u"Win2"},
-    {u"Results", u"Win3"},
-    {u"Results", u"Pot"},
-    {u"Game", u"Name"},
-}};
-
-std::array<std::optional<QString>, 10> AllValues(const ProfileText& text) {
-    std::array<std::optional<QString>, 10> values;
-    for (std::size_t i = 0; i < Keys.size(); ++i) {
-        values[i] = text.Value(Keys[i].section, Keys[i].key);
+std::array<std::optional<QString>, SettingsKeys.size()> AllValues(const ProfileText& text) {
+    std::array<std::optional<QString>, SettingsKeys.size()> values;
+    for (std::size_t i = 0; i < SettingsKeys.size(); ++i) {
+        values[i] = text.Value(SettingsKeys[i].section, SettingsKeys[i].key);
         if (values[i] && values[i]->size() > ProfileValueLimit)
             __builtin_trap();
         if (values[i])
@@ -48,21 +31,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     // The first byte picks the key to set, so the rest of the file is free-form.
-    const std::size_t chosen = data[0] % Keys.size();
+    const std::size_t chosen = data[0] % SettingsKeys.size();
     const QByteArray bytes(reinterpret_cast<const char*>(data) + 1,
                            static_cast<qsizetype>(size - 1));
 
     ProfileText text(bytes);
-    std::array<std::optional<QString>, 10> expected = AllValues(text);
+    std::array<std::optional<QString>, SettingsKeys.size()> expected = AllValues(text);
 
     // Leading blanks, as a name typed with them: they read back trimmed, and writing the
     // same value again must not change a byte, so repeated saves never grow the file.
     const QString value = QStringLiteral("v%1").arg(size);
     const QString typed = QStringLiteral("  ") + value;
-    text.SetValue(Keys[chosen].section, Keys[chosen].key, typed);
+    text.SetValue(SettingsKeys[chosen].section, SettingsKeys[chosen].key, typed);
     expected[chosen] = value;
     const QByteArray once = text.Bytes();
-    text.SetValue(Keys[chosen].section, Keys[chosen].key, typed);
+    text.SetValue(SettingsKeys[chosen].section, SettingsKeys[chosen].key, typed);
     if (text.Bytes() != once)
         __builtin_trap();
 

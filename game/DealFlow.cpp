@@ -43,9 +43,8 @@ void DealFlow::DealCard(int seat) {
 
 void DealFlow::aUjExecute() {
     for (int i = 0; i < 6; ++i) {
-        table_.HideCardPlace('a', i);
-        table_.HideCardPlace('b', i);
-        table_.HideCardPlace('c', i);
+        for (const char letter : SeatLetters)
+            table_.HideCardPlace(letter, i);
     }
     Scores = {0, 0, 0};
     Deck.ShuffleDeck();

@@ -3,6 +3,7 @@
 
 #include "game/Deck.h"
 #include "game/Results.h"
+#include "game/Rules.h"
 #include "game/Table.h"
 
 #include <array>
@@ -10,8 +11,6 @@
 #include <functional>
 #include <optional>
 #include <vector>
-
-using Hand = std::vector<CardCode>;
 
 enum class DealPhase { BetweenDeals, InDeal };
 

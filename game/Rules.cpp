@@ -8,6 +8,13 @@ constexpr std::int32_t Highest = 21;
 
 } // namespace
 
+int HandTotal(const Hand& hand) {
+    int total = 0;
+    for (const CardCode& card : hand)
+        total += CardValue(card);
+    return total;
+}
+
 bool CountsNothing(std::int32_t total) {
     return total > Highest;
 }

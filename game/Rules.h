@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // Seat numbers, the order of every per-seat array.
 namespace Seat {
@@ -14,6 +15,24 @@ inline constexpr int Human = 0;
 inline constexpr int Bank = 1;
 inline constexpr int Vuru = 2;
 } // namespace Seat
+
+// The letter of each seat's card places, by seat number: 'a' the human, 'b' the Bank,
+// 'c' Vuru. The places are named by it ("a0".."a5", ...).
+inline constexpr std::array<char, 3> SeatLetters{'a', 'b', 'c'};
+
+// The seat whose card places `letter` names; -1 for any other letter.
+constexpr int SeatOfLetter(char letter) {
+    for (int seat = 0; seat < int(SeatLetters.size()); ++seat)
+        if (SeatLetters[seat] == letter)
+            return seat;
+    return -1;
+}
+
+// A seat's cards, in the order they came.
+using Hand = std::vector<CardCode>;
+
+// A hand's total: the sum of its cards' values, also above 21, as its score label shows it.
+int HandTotal(const Hand& hand);
 
 // A total above 21; it counts as nothing at the end of the deal.
 bool CountsNothing(std::int32_t total);

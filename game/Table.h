@@ -25,7 +25,7 @@ public:
     virtual void SetActionEnabled(GameAction action, bool enabled) = 0;
     virtual void ShowCards() = 0;
     virtual void ShowResults() = 0;
-    // Card place `letter` + index: 'a' human, 'b' Bank, 'c' Vuru; index 0..5.
+    // Card place `letter` (one of SeatLetters) + index 0..5.
     virtual void HideCardPlace(char letter, int index) = 0;
     virtual void ShowMessageBox(const QString& text) = 0;
     virtual bool AskYesNo(const QString& text, const QString& caption) = 0;

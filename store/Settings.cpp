@@ -10,32 +10,16 @@
 
 namespace {
 
-struct IntegerKey {
-    QStringView section;
-    QStringView key;
-    std::int32_t* field;
-};
-
-// The integer keys in the order they are read and written; the name follows them.
-std::array<IntegerKey, 9> IntegerKeys(StoredSettings& settings) {
+// The integer fields in the order of their keys in SettingsKeys; the name's key follows them.
+std::array<std::int32_t*, SettingsKeys.size() - 1> IntegerFields(StoredSettings& settings) {
     TBeall& results = settings.Results;
-    return {{
-        {u"Screen", u"Left", &settings.Left},
-        {u"Screen", u"Top", &settings.Top},
-        {u"Results", u"Money1", &results.Money1},
-        {u"Results", u"Money2", &results.Money2},
-        {u"Results", u"Money3", &results.Money3},
-        {u"Results", u"Win1", &results.Win1},
-        {u"Results", u"Win2", &results.Win2},
-        {u"Results", u"Win3", &results.Win3},
-        {u"Results", u"Pot", &results.Pot},
-    }};
+    return {&settings.Left, &settings.Top, &results.Money1, &results.Money2, &results.Money3,
+            &results.Win1,  &results.Win2, &results.Win3,   &results.Pot};
 }
 
-constexpr QStringView NameSection = u"Game";
-constexpr QStringView NameKey = u"Name";
+constexpr SettingsKey NameKey = SettingsKeys.back();
 
-std::int32_t ReadInteger(const ProfileText& text, const IntegerKey& key, std::int32_t fallback) {
+std::int32_t ReadInteger(const ProfileText& text, const SettingsKey& key, std::int32_t fallback) {
     QString value = text.Value(key.section, key.key).value_or(QString());
     if (value.size() > 2 && (value.startsWith(u"0x") || value.startsWith(u"0X")))
         value.replace(0, 2, QChar(u'$'));
@@ -49,19 +33,22 @@ StoredSettings LoadSettings(const QString& path) {
     const ProfileText text(ReadStoredFile(path).bytes);
 
     StoredSettings settings; // starts as the defaults
-    for (const IntegerKey& key : IntegerKeys(settings))
-        *key.field = ReadInteger(text, key, *key.field);
-    settings.Results.Name = text.Value(NameSection, NameKey).value_or(settings.Results.Name);
+    const auto fields = IntegerFields(settings);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        *fields[i] = ReadInteger(text, SettingsKeys[i], *fields[i]);
+    settings.Results.Name =
+        text.Value(NameKey.section, NameKey.key).value_or(settings.Results.Name);
     return settings;
 }
 
 void SaveSettings(const QString& path, const StoredSettings& settings) {
     StoredSettings values = settings;
     std::vector<ProfileEntry> entries;
-    for (const IntegerKey& key : IntegerKeys(values))
-        entries.push_back(
-            {key.section.toString(), key.key.toString(), QString::number(*key.field)});
-    entries.push_back({NameSection.toString(), NameKey.toString(), values.Results.Name});
+    const auto fields = IntegerFields(values);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        entries.push_back({SettingsKeys[i].section.toString(), SettingsKeys[i].key.toString(),
+                           QString::number(*fields[i])});
+    entries.push_back({NameKey.section.toString(), NameKey.key.toString(), values.Results.Name});
     // One read and one atomic replacement for all ten keys: a failed save leaves the whole
     // old file, never a file with only some of the keys new.
     if (!WriteProfileStrings(path, entries))

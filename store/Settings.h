@@ -4,7 +4,9 @@
 #include "game/Results.h"
 
 #include <QString>
+#include <QStringView>
 
+#include <array>
 #include <cstdint>
 
 struct StoredSettings {
@@ -14,6 +16,27 @@ struct StoredSettings {
 
     bool operator==(const StoredSettings&) const = default;
 };
+
+// A key of the file: its section and its name.
+struct SettingsKey {
+    QStringView section;
+    QStringView key;
+};
+
+// The file's ten keys in the order they are read and written: the window's place, the
+// results, then the player's name.
+inline constexpr std::array<SettingsKey, 10> SettingsKeys{{
+    {u"Screen", u"Left"},
+    {u"Screen", u"Top"},
+    {u"Results", u"Money1"},
+    {u"Results", u"Money2"},
+    {u"Results", u"Money3"},
+    {u"Results", u"Win1"},
+    {u"Results", u"Win2"},
+    {u"Results", u"Win3"},
+    {u"Results", u"Pot"},
+    {u"Game", u"Name"},
+}};
 
 // Reads every key in order; anything absent or invalid takes its default. Never fails.
 StoredSettings LoadSettings(const QString& path);

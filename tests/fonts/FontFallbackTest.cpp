@@ -2,7 +2,7 @@
 // Comic Neue, none of Wine's Windows faces, no Arial. A missing family must give way to a
 // plain sans, never to what the font configuration likens it to (a script face for "Comic
 // Sans MS"). The font configuration is narrowed before the application starts.
-#include "ui/Fonts.h"
+#include "ui/look/Fonts.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,23 @@ TEST(Rules, ShuffleKeepsEveryCodeOnce) {
         std::sort(sorted.begin(), sorted.end(), byCode);
         ASSERT_EQ(sorted, build) << seed;
     }
+}
+
+// The spoken total and the score labels read a hand through this; above 21 it is not cut.
+TEST(Rules, HandTotalAddsTheCardValuesWhateverTheSum) {
+    EXPECT_EQ(HandTotal({}), 0);
+    EXPECT_EQ(HandTotal({{'1', '8'}, {'4', '4'}}), 21); // Ász and X
+    EXPECT_EQ(HandTotal({{'2', '8'}, {'3', '8'}}), 22); // two aces: no soft ace
+    EXPECT_EQ(HandTotal({{'1', '5'}, {'2', '6'}, {'3', '7'}, {'4', '1'}}), 16);
+    EXPECT_THROW(HandTotal({{'1', '9'}}), std::runtime_error);
+}
+
+// Every seat has its own card-place letter, and every letter leads back to its seat.
+TEST(Rules, SeatLettersNameEachSeatOnce) {
+    for (int seat : {Seat::Human, Seat::Bank, Seat::Vuru})
+        EXPECT_EQ(SeatOfLetter(SeatLetters[seat]), seat);
+    for (char other : {'d', 'A', '0', '\0'})
+        EXPECT_EQ(SeatOfLetter(other), -1) << int(other);
 }
 
 } // namespace

@@ -147,6 +147,16 @@ snapshot() {
     (cd "$1" && find . -printf '%y %m %p\n' | sort && find . -type f -exec md5sum {} + | sort)
 }
 
+# other_player FOLDER: as root, makes FOLDER (under the scratch folder) belong to the
+# unprivileged "nobody" and sets OTHER_PLAYER to the command that runs a program as "nobody".
+other_player() {
+    command -v setpriv >/dev/null 2>&1 || fail "setpriv is needed to play as an ordinary user"
+    chmod 755 "$SCRATCH"
+    mkdir -p "$1"
+    chown 65534:65534 "$1"
+    OTHER_PLAYER="setpriv --reuid=65534 --regid=65534 --clear-groups"
+}
+
 # need_display: skips the rest of the check when there is no X server to start the game on.
 need_display() {
     for _tool in Xvfb xdotool; do

@@ -48,11 +48,8 @@ run_game "$moved/huszonegy" "$SCRATCH/moved/config"
 # A folder the player cannot write. Root writes anywhere, so under root the unprivileged
 # "nobody" plays.
 if [ "$(id -u)" -eq 0 ]; then
-    command -v setpriv >/dev/null 2>&1 || fail "setpriv is needed to play as an ordinary user"
-    chmod 755 "$SCRATCH"
-    mkdir -p "$SCRATCH/locked"
-    chown 65534:65534 "$SCRATCH/locked"
-    player="setpriv --reuid=65534 --regid=65534 --clear-groups"
+    other_player "$SCRATCH/locked"
+    player=$OTHER_PLAYER
 else
     chmod a-w "$locked"
     mkdir -p "$SCRATCH/locked"

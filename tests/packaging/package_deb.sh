@@ -91,12 +91,8 @@ check_fresh_results "$SCRATCH/first/config/huszonegy/tavrik.ini"
     problem "the installed game, run as $(id -un), wrote under /usr"
 
 if [ "$(id -u)" -eq 0 ]; then
-    command -v setpriv >/dev/null 2>&1 || fail "setpriv is needed to play as an ordinary user"
-    chmod 755 "$SCRATCH"
-    mkdir -p "$SCRATCH/player"
-    chown 65534:65534 "$SCRATCH/player"
-    run_game "$root/usr/games/huszonegy" "$SCRATCH/player/config" \
-        "setpriv --reuid=65534 --regid=65534 --clear-groups"
+    other_player "$SCRATCH/player"
+    run_game "$root/usr/games/huszonegy" "$SCRATCH/player/config" "$OTHER_PLAYER"
     check_fresh_results "$SCRATCH/player/config/huszonegy/tavrik.ini"
     [ "$(stat -c %u "$SCRATCH/player/config/huszonegy/tavrik.ini" 2>/dev/null)" = 65534 ] ||
         problem "the ordinary player's results do not belong to the player"

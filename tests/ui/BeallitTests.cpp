@@ -3,7 +3,7 @@
 #include "BeallitModalScript.h"
 
 #include "game/Results.h"
-#include "ui/Beallit.h"
+#include "ui/dialogs/Beallit.h"
 
 #include <QAccessible>
 #include <QLabel>

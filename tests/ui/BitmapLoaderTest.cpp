@@ -1,9 +1,9 @@
 // The card-picture loader: the player's messages for broken files, every bitmap kind a
 // player may drop in, the see-through rule and the double-resolution fallback.
-#include "ui/BitmapLoader.h"
+#include "bitmap/BitmapLoader.h"
 
 #include "app/FileName.h"
-#include "ui/BitmapHeader.h"
+#include "bitmap/BitmapHeader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The start-up's decision whether a display is there, for each way of asking for one.
-#include "ui/DisplayCheck.h"
+#include "ui/start/DisplayCheck.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The homepage launcher with the browser replaced by a recorder.
 #include "MainWindowFixture.h"
 
-#include "ui/Exe.h"
-#include "ui/Main.h"
+#include "ui/start/Exe.h"
+#include "ui/table/Main.h"
 
 #include <QAction>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The about box's headings read as bold: drawn bold, their strokes are clearly thicker than
 // the same heading drawn regular, with Wine's fonts registered as the game registers them.
-#include "ui/Fonts.h"
-#include "ui/Nevjegy.h"
+#include "ui/dialogs/Nevjegy.h"
+#include "ui/look/Fonts.h"
 
 #include <QImage>
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "MainWindowFixture.h"
 
 #include "app/ErrorBox.h"
-#include "ui/Beallit.h"
-#include "ui/CardNames.h"
-#include "ui/TableAccessibility.h"
-#include "ui/TableSpeech.h"
+#include "ui/dialogs/Beallit.h"
+#include "ui/speech/CardNames.h"
+#include "ui/speech/TableAccessibility.h"
+#include "ui/speech/TableSpeech.h"
 
 #include <QAction>
 #include <QImage>

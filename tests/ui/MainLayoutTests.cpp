@@ -2,7 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/ErrorBox.h"
-#include "ui/ToolTipStyle.h"
+#include "ui/look/ToolTipStyle.h"
 
 #include <QAction>
 #include <QHelpEvent>

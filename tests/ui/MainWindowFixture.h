@@ -4,9 +4,9 @@
 
 #include "app/Seged.h"
 #include "game/Results.h"
-#include "ui/CardPlace.h"
-#include "ui/Main.h"
-#include "ui/ResultsKeeper.h"
+#include "ui/start/ResultsKeeper.h"
+#include "ui/table/CardPlace.h"
+#include "ui/table/Main.h"
 
 #include <QAccessible>
 #include <QApplication>

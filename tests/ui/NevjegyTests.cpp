@@ -2,8 +2,8 @@
 #include "BeallitModalScript.h"
 #include "MainWindowFixture.h"
 
-#include "ui/Main.h"
-#include "ui/Nevjegy.h"
+#include "ui/dialogs/Nevjegy.h"
+#include "ui/table/Main.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,6 +1,6 @@
 // The drawn pictures: sizes at every ratio, clean see-through corners on the cards,
 // and the colours the table relies on.
-#include "ui/art/Pictures.h"
+#include "art/Pictures.h"
 
 #include <gtest/gtest.h>
 

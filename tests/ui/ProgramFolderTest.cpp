@@ -2,7 +2,7 @@
 // This test program is linked into such a folder and started from there.
 #include "app/FileName.h"
 #include "app/Seged.h"
-#include "ui/BitmapLoader.h"
+#include "bitmap/BitmapLoader.h"
 
 #include <QBuffer>
 #include <QImage>

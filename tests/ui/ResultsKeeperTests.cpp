@@ -5,7 +5,7 @@
 #include "MainWindowFixture.h"
 
 #include "store/Settings.h"
-#include "ui/Beallit.h"
+#include "ui/dialogs/Beallit.h"
 
 #include <QClipboard>
 #include <QLineEdit>

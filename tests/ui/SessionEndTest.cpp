@@ -1,6 +1,6 @@
 // Signals that end the game: each must lead to the save, once, instead of ending the
 // program on the spot. SIGUSR1 only brings the table forward; SIGXFSZ ends nothing.
-#include "ui/SessionEnd.h"
+#include "ui/start/SessionEnd.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 // The table during and after deals: which cards show, face up or down, and the results.
 #include "MainWindowFixture.h"
 
-#include "ui/CardNames.h"
-#include "ui/TableLayout.h"
+#include "ui/speech/CardNames.h"
+#include "ui/table/TableLayout.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 // Where the table opens, from the place read from the file and the screens' available areas.
 
-#include "ui/TablePlacement.h"
+#include "ui/table/TablePlacement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The spoken lines, built from hands: the cards by name and the total they reach.
-#include "ui/TableSpeech.h"
+#include "ui/speech/TableSpeech.h"
 
 #include <gtest/gtest.h>
 

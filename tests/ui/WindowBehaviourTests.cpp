@@ -3,9 +3,9 @@
 
 #include "BeallitModalScript.h"
 #include "store/Settings.h"
-#include "ui/Beallit.h"
-#include "ui/Nevjegy.h"
-#include "ui/TablePlacement.h"
+#include "ui/dialogs/Beallit.h"
+#include "ui/dialogs/Nevjegy.h"
+#include "ui/table/TablePlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>

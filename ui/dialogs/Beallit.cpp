@@ -1,0 +1,69 @@
+#include "ui/dialogs/Beallit.h"
+
+#include "game/Results.h"
+#include "store/IntegerText.h"
+#include "store/PrivateProfile.h"
+#include "store/Windows1250.h"
+#include "ui/dialogs/DialogFrame.h"
+#include "ui/speech/TableAccessibility.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
+    SetUpDialogFrame(*this, QStringLiteral("Beállítások"), 257, 107);
+    // Its fields are read whole by screen readers also when no table is open.
+    InstallTableAccessibility();
+
+    // Created in tab order, so the focus chain needs no further help.
+    Label1 = new QLabel(QStringLiteral("Az én nevem"), this);
+    Label1->move(12, 12);
+    Label1->adjustSize();
+    Edit1 = new QLineEdit(this);
+    Edit1->setGeometry(12, 28, 125, 21);
+    // No longer than a read of the settings file gives back, so the name on the table is the
+    // one the next start finds.
+    Edit1->setMaxLength(ProfileValueLimit);
+    Label1->setBuddy(Edit1);
+
+    Label2 = new QLabel(QStringLiteral("Tét"), this);
+    Label2->move(12, 56);
+    Label2->adjustSize();
+    Edit2 = new QLineEdit(this);
+    Edit2->setGeometry(12, 72, 125, 21);
+    Label2->setBuddy(Edit2);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setGeometry(168, 32, 75, 25);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Esc rejects through QDialog itself, exactly as this button does.
+    Button2 = new QPushButton(QStringLiteral("Mégsem"), this);
+    Button2->setGeometry(168, 64, 75, 25);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tfrm_Beallit::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The usual first wish is a new name, so typing replaces the old one outright.
+    Edit1->setFocus(Qt::OtherFocusReason);
+    Edit1->selectAll();
+}
+
+bool ShowSettingsDialog(TBeall& results, QWidget* owner) {
+    Tfrm_Beallit dialog(owner);
+    dialog.Edit1->setText(results.Name);
+    dialog.Edit2->setText(QString::number(results.Pot));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // Only what the settings file can hold is kept, so the table shows the name the next
+    // start will read back.
+    results.Name = DecodeWindows1250(EncodeWindows1250(dialog.Edit1->text()));
+    // The stake is taken exactly as typed: a blank after the number makes it unreadable,
+    // and an unreadable stake quietly keeps the old one.
+    if (const auto stake = ParseInt32(dialog.Edit2->text()))
+        results.Pot = *stake;
+    return true;
+}

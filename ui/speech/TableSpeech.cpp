@@ -1,0 +1,57 @@
+#include "ui/speech/TableSpeech.h"
+
+#include "ui/speech/CardNames.h"
+
+#include <QStringList>
+
+QString HandLine(const QString& who, const Hand& hand) {
+    QStringList cards;
+    for (const CardCode& card : hand)
+        cards << CardName(card);
+    return QStringLiteral("%1: %2, összesen %3")
+        .arg(who, cards.join(QStringLiteral(", ")))
+        .arg(HandTotal(hand));
+}
+
+QString DealLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
+    QString line = HandLine(names[0], hands[0]) + QStringLiteral(". ");
+    for (int seat : {1, 2})
+        line += QStringLiteral("%1: %2 lap. ").arg(names[seat]).arg(hands[seat].size());
+    return line.trimmed();
+}
+
+QString FinalLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
+    QStringList lines;
+    for (int seat = 0; seat < 3; ++seat)
+        lines << HandLine(names[seat], hands[seat]);
+    return lines.join(QStringLiteral(". ")) + u'.';
+}
+
+namespace {
+
+QString NextMoves(DealPhase phase) {
+    return phase == DealPhase::InDeal ? QStringLiteral("Még egy lapot: F3. Megállok: F4.")
+                                      : QStringLiteral("Új leosztás: F2.");
+}
+
+} // namespace
+
+QString TableLine(const QString& player, std::int32_t money, std::int32_t won, std::int32_t pot,
+                  DealPhase phase) {
+    return QStringLiteral("%1: pénz %2, nyert játékok %3. Tét %4. %5")
+        .arg(player)
+        .arg(money)
+        .arg(won)
+        .arg(pot)
+        .arg(NextMoves(phase));
+}
+
+QString NoMoveLine(DealPhase phase) {
+    return (phase == DealPhase::InDeal ? QStringLiteral("A leosztás már folyik. ")
+                                       : QStringLiteral("Nincs leosztás folyamatban. ")) +
+           NextMoves(phase);
+}
+
+QString CardPlaceLine(const QString& who, const QString& card) {
+    return QStringLiteral("%1: %2").arg(who, card);
+}

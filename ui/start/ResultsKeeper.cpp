@@ -1,0 +1,102 @@
+#include "ui/start/ResultsKeeper.h"
+
+#include "app/ErrorBox.h"
+#include "app/Seged.h"
+#include "ui/start/SessionEnd.h"
+
+#include <cstdlib>
+#include <signal.h>
+
+namespace {
+
+// The keeper whose record the program's exit saves. Qt leaves with exit() when the display
+// goes away (X server killed, the client killed by it, a dropped ssh or VNC link), running
+// no window's close: only an exit handler still gets to write.
+ResultsKeeper* keeperAtExit = nullptr;
+
+void SaveAtExit() {
+    if (keeperAtExit != nullptr)
+        keeperAtExit->SaveQuietly();
+}
+
+} // namespace
+
+ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
+    : QObject(parent), path_(SettingsFilePath(programDir)) {
+    // The handlers come first: a second start may signal as soon as the lock is taken.
+    sessionEnd_ =
+        new SessionEnd([this] { SaveQuietly(); }, [this] { emit ForwardRequested(); }, this);
+    lock_.emplace(path_);
+    if (AnotherCopyRuns())
+        return;
+    stored_ = LoadSettings(path_);
+    static const bool registered = std::atexit(SaveAtExit) == 0;
+    (void)registered;
+    keeperAtExit = this;
+}
+
+ResultsKeeper::~ResultsKeeper() {
+    if (keeperAtExit == this)
+        keeperAtExit = nullptr;
+}
+
+bool ResultsKeeper::AnotherCopyRuns() const {
+    return lock_->Status() == RunningCopyLock::State::HeldElsewhere;
+}
+
+bool ResultsKeeper::BringOtherCopyForward() const {
+    const pid_t holder = lock_->Holder();
+    return holder > 0 && ::kill(holder, SIGUSR1) == 0;
+}
+
+void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) {
+    where_ = std::move(where);
+}
+
+void ResultsKeeper::Save() {
+    if (where_) {
+        if (const std::optional<QPoint> position = where_()) {
+            stored_.Left = position->x();
+            stored_.Top = position->y();
+        }
+    }
+    SaveSettings(path_, stored_);
+}
+
+void ResultsKeeper::SaveAfterChange() {
+    if (!changeSaveFailed_) {
+        changeSaveFailed_ = !RunGuarded([this] { Save(); });
+        return;
+    }
+    // Said once is enough: the close will say it again, and offer a way out.
+    try {
+        Save();
+    } catch (...) {
+    }
+}
+
+bool ResultsKeeper::SaveAtClose(QWidget* owner) {
+    if (Ending()) {
+        SaveQuietly();
+        return true;
+    }
+    if (RunGuarded([this] { Save(); }))
+        return true;
+    const bool leave = closeSaveFailed_ &&
+                       ::AskYesNo(QStringLiteral("Nem sikerült menteni. Kilépsz mentés nélkül?"),
+                                  ApplicationTitle, owner, DefaultAnswer::No);
+    closeSaveFailed_ = true;
+    return leave;
+}
+
+void ResultsKeeper::SaveQuietly() noexcept {
+    // The program is going whatever happens here: a box would only hold it up.
+    try {
+        Save();
+    } catch (...) {
+    }
+}
+
+bool ResultsKeeper::Ending() const {
+    return sessionEnd_->Ending();
+}

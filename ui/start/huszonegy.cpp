@@ -1,0 +1,73 @@
+// Start-up: the program's folder, the application, its look, and the table.
+#include "app/ErrorBox.h"
+#include "app/Seged.h"
+#include "art/Pictures.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/ToolTipStyle.h"
+#include "ui/start/CommandLine.h"
+#include "ui/start/DisplayCheck.h"
+#include "ui/start/ResultsKeeper.h"
+#include "ui/table/Main.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+namespace {
+
+// A plain Wayland session lets no program place its own window, so the table would not open
+// at its stored place nor move by its background. XWayland can, when it is there.
+void PreferX11OnWayland() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return; // the player chose
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addPixmap(QPixmap::fromImage(AcornIcon(size)));
+    return icon;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv))
+        return *status;
+    PreferX11OnWayland();
+    const DisplayCheck display(argc, argv);
+    if (!display.Available()) {
+        ReportNoDisplay();
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("huszonegy"));
+    // No application display name: on X11 Qt appends it to every caption, and the dialogs
+    // and boxes carry their own ("Beállítások", "Üzenet"). The table's title is the
+    // application title, which is what the taskbar shows.
+    QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setDesktopFileName(QStringLiteral("huszonegy"));
+    InstallHungarianTranslation();
+    // Without its own folder the game has neither pictures nor a settings file.
+    if (!RunGuarded(InitProgramDir))
+        return 1;
+    RegisterWindowsFonts();
+    InstallToolTipStyle();
+
+    // The one owner of the results and their file, for as long as the program runs.
+    ResultsKeeper keeper(ProgramDir.real);
+    if (keeper.AnotherCopyRuns()) {
+        // Two tables on one file would each overwrite the other's deals: the player gets the
+        // one already running.
+        if (keeper.BringOtherCopyForward())
+            return 0;
+        ShowMessageBox(QStringLiteral("A játék már fut, de nem sikerült előhozni az ablakát."),
+                       nullptr);
+        return 1;
+    }
+    Tfrm_Main frm_Main(keeper);
+    frm_Main.show();
+    return QApplication::exec();
+}

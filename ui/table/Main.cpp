@@ -1,0 +1,477 @@
+#include "ui/table/Main.h"
+
+#include "app/ErrorBox.h"
+#include "app/Seged.h"
+#include "art/Pictures.h"
+#include "bitmap/BitmapLoader.h"
+#include "ui/dialogs/Beallit.h"
+#include "ui/dialogs/Nevjegy.h"
+#include "ui/look/ButtonHover.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/ToolTipStyle.h"
+#include "ui/speech/TableAccessibility.h"
+#include "ui/speech/TableSpeech.h"
+#include "ui/start/Exe.h"
+#include "ui/start/ResultsKeeper.h"
+#include "ui/table/CardPlace.h"
+#include "ui/table/TableButton.h"
+#include "ui/table/TableLayout.h"
+#include "ui/table/TablePlacement.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+// Drawn pictures come in whole multiples of their logical size.
+int PictureScale(qreal devicePixelRatio) {
+    return std::max(1, static_cast<int>(std::ceil(devicePixelRatio)));
+}
+
+} // namespace
+
+Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      Game(*this, keeper.Results(), std::move(clock)), keeper_(keeper), results_(keeper.Results()) {
+    InstallTableAccessibility();
+    setObjectName(QStringLiteral("frm_Main"));
+    // Desktop taskbars list a window by its title, and the game's taskbar button has always
+    // read the application title.
+    setWindowTitle(ApplicationTitle);
+    setFixedSize(ClientWidth, ClientHeight);
+    tips_ = new ButtonTips(this);
+    CreateActions();
+    CreateControls();
+    Exe = new TExe(this);
+    Exe->Command = HomepageAddress();
+    Game.ResultsChanged = [this] { keeper_.SaveAfterChange(); };
+    connect(&keeper_, &ResultsKeeper::ForwardRequested, this, &Tfrm_Main::ComeForward);
+    RunGuarded([this] { FormCreate(); });
+}
+
+Tfrm_Main::~Tfrm_Main() {
+    keeper_.TrackPosition({});
+}
+
+QAction* Tfrm_Main::MakeAction(const char* name, const QString& caption, const QString& hint,
+                               const QList<QKeySequence>& keys, void (Tfrm_Main::*execute)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(hint);
+    action->setToolTip(ButtonTipText(hint, keys.isEmpty() ? QKeySequence() : keys.first()));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, execute] { RunGuarded([this, execute] { (this->*execute)(); }); });
+    return action;
+}
+
+void Tfrm_Main::CreateActions() {
+    aUj = MakeAction("aUj", QStringLiteral("Új leosztás"), QStringLiteral("Új leosztás"),
+                     {QKeySequence(Qt::Key_F2)}, &Tfrm_Main::aUjExecute);
+    aLapot =
+        MakeAction("aLapot", QStringLiteral("Még egy lapot!"), QStringLiteral("Még egy lapot!"),
+                   {QKeySequence(Qt::Key_F3)}, &Tfrm_Main::aLapotExecute);
+    aMegall = MakeAction("aMegall", QStringLiteral("Megállok"), QStringLiteral("Megállok"),
+                         {QKeySequence(Qt::Key_F4)}, &Tfrm_Main::aMegallExecute);
+    // Both Enter keys, the main one and the keypad's, open the settings with Alt.
+    aBeallit =
+        MakeAction("aBeallit", {}, QStringLiteral("Beállítások"),
+                   {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)},
+                   &Tfrm_Main::aBeallitExecute);
+    aTalcara = MakeAction("aTalcara", {}, QStringLiteral("Tálcára"), {QKeySequence(Qt::Key_Escape)},
+                          &Tfrm_Main::aTalcaraExecute);
+    aBezar = MakeAction("aBezar", {}, QStringLiteral("Bezár"), {}, &Tfrm_Main::aBezarExecute);
+    aEredmenyTorol = MakeAction("aEredmenyTorol", {}, QStringLiteral("Eredmények törlése"), {},
+                                &Tfrm_Main::aEredmenyTorolExecute);
+    aNevjegy =
+        MakeAction("aNevjegy", {}, QStringLiteral("Névjegy"), {}, &Tfrm_Main::aNevjegyExecute);
+    aHonlap = MakeAction("aHonlap", {}, QStringLiteral("Tarvesz honlapja"), {},
+                         &Tfrm_Main::aHonlapExecute);
+    aLapot->setEnabled(false);
+    aMegall->setEnabled(false);
+}
+
+QLabel* Tfrm_Main::MakeLabel(const char* name, int left, int top, const QString& text,
+                             int pixelSize, bool bold) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(TableFont(pixelSize, bold));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    SetLabelText(label, text);
+    return label;
+}
+
+QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, int top, int width,
+                                   int height) {
+    auto* button = new TableButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(false);
+    // Reached with Tab only, so a mouse player never sees a focus mark.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setDefaultAction(action);
+    button->setGeometry(left, top, width, height);
+    button->setAccessibleName(action->statusTip());
+    // The name is spoken already; the description adds the key alone. A button with no key
+    // keeps its tip, which is its name, and screen readers do not speak that twice.
+    const QString key = ShortcutText(action->shortcut());
+    if (!key.isEmpty())
+        button->setAccessibleDescription(key);
+    LightUpUnderMouse(*button);
+    // A disabled button lets a press through to the background, which starts a drag.
+    const auto followAction = [button, action] {
+        button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled());
+    };
+    followAction();
+    connect(action, &QAction::changed, button, followAction);
+    button->installEventFilter(this);
+    return button;
+}
+
+void Tfrm_Main::CreateControls() {
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(0, 0, ClientWidth, ClientHeight);
+    Image2->setAccessibleName(QStringLiteral("Kártyaasztal"));
+    Image2->installEventFilter(this);
+
+    Image1 = new CardPlace(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(12, 12);
+    Image1->setAccessibleName(QStringLiteral("Pakli"));
+
+    // Made in this order, which is also their stacking order among the table's children.
+    for (const int seat : {Seat::Bank, Seat::Vuru, Seat::Human}) {
+        const char letter = SeatLetters[seat];
+        for (int i = 0; i < PlacesPerSeat; ++i) {
+            auto* place = new CardPlace(this);
+            place->setObjectName(QString(QChar(letter)) + QString::number(i));
+            place->move(CardPlacePosition(letter, i, PlacesPerSeat));
+            place->hide();
+        }
+    }
+
+    const QString result = QStringLiteral("Eredmény");
+    const QString money = QStringLiteral("Pénz");
+    const QString won = QStringLiteral("Nyert játékok");
+    j1 = MakeLabel("j1", 20, 144, QStringLiteral("Bank"), 15, true);
+    Label5 = MakeLabel("Label5", 20, 168, result, 12, false);
+    Label2 = MakeLabel("Label2", 80, 168, {}, 12, true);
+    Label2->hide();
+    Label6 = MakeLabel("Label6", 20, 188, money, 12, false);
+    Label7 = MakeLabel("Label7", 80, 188, {}, 12, true);
+    Label8 = MakeLabel("Label8", 20, 208, won, 12, false);
+    Label9 = MakeLabel("Label9", 112, 208, {}, 12, true);
+    j2 = MakeLabel("j2", 268, 284, QStringLiteral("Vuru"), 15, true);
+    Label15 = MakeLabel("Label15", 268, 308, result, 12, false);
+    Label3 = MakeLabel("Label3", 328, 308, {}, 12, true);
+    Label3->hide();
+    Label12 = MakeLabel("Label12", 268, 328, money, 12, false);
+    Label11 = MakeLabel("Label11", 328, 328, {}, 12, true);
+    Label13 = MakeLabel("Label13", 268, 348, won, 12, false);
+    Label14 = MakeLabel("Label14", 360, 348, {}, 12, true);
+    j0 = MakeLabel("j0", 20, 424, {}, 15, true);
+    Label21 = MakeLabel("Label21", 20, 448, result, 12, false);
+    Label1 = MakeLabel("Label1", 80, 448, {}, 12, true);
+    Label18 = MakeLabel("Label18", 20, 468, money, 12, false);
+    Label17 = MakeLabel("Label17", 80, 468, {}, 12, true);
+    Label19 = MakeLabel("Label19", 20, 488, won, 12, false);
+    Label20 = MakeLabel("Label20", 112, 488, {}, 12, true);
+
+    SpeedButton1 = MakeButton("SpeedButton1", aUj, 384, 72, 77, 25);
+    Label22 = MakeLabel("Label22", 328, 44, QStringLiteral("Tét"), 12, false);
+    Label23 = MakeLabel("Label23", 388, 44, {}, 12, true);
+    SpeedButton4 = MakeButton("SpeedButton4", aLapot, 304, 428, 77, 25);
+    SpeedButton5 = MakeButton("SpeedButton5", aMegall, 384, 428, 77, 25);
+    SpeedButton9 = MakeButton("SpeedButton9", aEredmenyTorol, 348, 8, 23, 22);
+    SpeedButton8 = MakeButton("SpeedButton8", aHonlap, 376, 8, 23, 22);
+    SpeedButton7 = MakeButton("SpeedButton7", aNevjegy, 400, 8, 23, 22);
+    SpeedButton6 = MakeButton("SpeedButton6", aBeallit, 428, 8, 23, 22);
+    SpeedButton3 = MakeButton("SpeedButton3", aTalcara, 456, 8, 23, 22);
+    SpeedButton2 = MakeButton("SpeedButton2", aBezar, 480, 8, 23, 22);
+
+    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        QPalette palette = button->palette();
+        // Only the live groups: a disabled button keeps the style's grey.
+        palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
+        palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
+        button->setPalette(palette);
+        tips_->Silence(button);
+    }
+    for (QToolButton* button :
+         {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3, SpeedButton2}) {
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setIconSize(QSize(16, 16));
+        tips_->ShowTips(button);
+    }
+
+    const auto makeMark = [&](const char* name, int left, int top) {
+        auto* mark = new QLabel(this);
+        mark->setObjectName(QString::fromLatin1(name));
+        mark->setGeometry(left, top, 64, 64);
+        mark->hide();
+        return mark;
+    };
+    t1 = makeMark("t1", 160, 144);
+    t2 = makeMark("t2", 416, 284);
+    t0 = makeMark("t0", 160, 424);
+    seats_ = {SeatControls{j0, Label1, Label17, Label20, t0},
+              SeatControls{j1, Label2, Label7, Label9, t1},
+              SeatControls{j2, Label3, Label11, Label14, t2}};
+    announcer_ = new Announcer(this);
+    KeepFocusOnTable();
+    DrawWindowPictures();
+}
+
+void Tfrm_Main::KeepFocusOnTable() {
+    // The window holds the focus itself until Tab moves it, and takes it back at a click, so
+    // no button shows a focus mark to a mouse player and the function keys never move the
+    // focus. Left with no focus at all, the window would hand it to its first button when
+    // it is next activated.
+    if (focusWidget() != this)
+        setFocus(Qt::OtherFocusReason);
+}
+
+bool Tfrm_Main::focusNextPrevChild(bool next) {
+    // Tab reaches the deal buttons first, then the small buttons of the top row, and the
+    // reset of the results last, so no short run of keys from the table wipes them. A
+    // disabled button is passed over.
+    QWidget* const order[] = {SpeedButton1, SpeedButton4, SpeedButton5, SpeedButton8, SpeedButton7,
+                              SpeedButton6, SpeedButton3, SpeedButton2, SpeedButton9};
+    const int count = int(std::size(order));
+    const int step = next ? 1 : count - 1;
+    const auto from = std::find(std::begin(order), std::end(order), focusWidget());
+    int at = from == std::end(order) ? (next ? count - 1 : 0) : int(from - std::begin(order));
+    for (int tried = 0; tried < count; ++tried) {
+        at = (at + step) % count;
+        if (order[at]->isEnabled() && order[at]->isVisible()) {
+            order[at]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Tfrm_Main::DrawWindowPictures() {
+    const qreal ratio = devicePixelRatioF();
+    Image2->setPixmap(BackgroundPicture(ratio));
+    const int scale = PictureScale(ratio);
+    QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackImage(scale)));
+    back.setDevicePixelRatio(scale);
+    Image1->SetPicture(back);
+    const QPixmap debtMark = DebtMarkPicture(ratio);
+    for (QLabel* mark : {t0, t1, t2})
+        mark->setPixmap(debtMark);
+    const std::pair<QAction*, ButtonPicture> pictures[] = {
+        {aBezar, ButtonPicture::Close},      {aTalcara, ButtonPicture::Minimise},
+        {aBeallit, ButtonPicture::Settings}, {aNevjegy, ButtonPicture::About},
+        {aHonlap, ButtonPicture::Homepage},  {aEredmenyTorol, ButtonPicture::ResetResults}};
+    for (const auto& [action, picture] : pictures)
+        action->setIcon(QIcon(ButtonPicturePixmap(picture, ratio)));
+    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5})
+        button->setFont(ButtonFont(ratio));
+}
+
+void Tfrm_Main::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (watchingScreen_ || !windowHandle())
+        return;
+    watchingScreen_ = true;
+    // Moved to a screen of another resolution, the table is drawn anew for it; the cards
+    // are read again as at any other change of the table.
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+        RunGuarded([this] {
+            DrawWindowPictures();
+            ShowCards();
+        });
+    });
+}
+
+void Tfrm_Main::FormCreate() {
+    // The stored place is used as it is while the table's top row can be reached there; the
+    // first start (the default place) keeps clear of the panels.
+    const QPoint stored = keeper_.StoredPosition();
+    const bool firstStart = stored == QPoint(StoredSettings{}.Left, StoredSettings{}.Top);
+    move(StartPlace(stored, firstStart ? PlaceOrigin::Default : PlaceOrigin::Stored, size(),
+                    AvailableAreas()));
+    // Where the window system keeps the position to itself, the stored place stays.
+    keeper_.TrackPosition([this]() -> std::optional<QPoint> {
+        if (!KnowsOwnPosition())
+            return std::nullopt;
+        return pos();
+    });
+    Dragging = false;
+    ShowResults();
+    ShowStakeAndName();
+}
+
+void Tfrm_Main::closeEvent(QCloseEvent* event) {
+    FormClose(event);
+}
+
+void Tfrm_Main::FormClose(QCloseEvent* event) {
+    // A file that cannot be written keeps the window open, so the player can try again; the
+    // keeper says why and, from the second failure on, offers to leave without saving.
+    if (keeper_.SaveAtClose(this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Tfrm_Main::ComeForward() {
+    // The player started the game again: this table is the one to play at.
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void Tfrm_Main::aUjExecute() {
+    Game.aUjExecute();
+    Announce(DealLine(SeatNames(), Game.Hands));
+}
+void Tfrm_Main::aLapotExecute() {
+    Game.aLapotExecute();
+    // A card that ends the deal was already told with the final hands.
+    if (Game.Phase == DealPhase::InDeal)
+        Announce(DealLine(SeatNames(), Game.Hands));
+}
+void Tfrm_Main::aMegallExecute() {
+    Game.aMegallExecute();
+}
+void Tfrm_Main::aEredmenyTorolExecute() {
+    Game.aEredmenyTorolExecute();
+}
+
+void Tfrm_Main::aBeallitExecute() {
+    const bool changed = ShowSettingsDialog(results_, this);
+    ShowStakeAndName();
+    if (changed)
+        keeper_.SaveAfterChange();
+}
+
+void Tfrm_Main::aTalcaraExecute() {
+    if (isMinimized())
+        return;
+    Announce(QStringLiteral("Az asztal a tálcára kerül."));
+    showMinimized();
+}
+
+void Tfrm_Main::aBezarExecute() {
+    close();
+}
+void Tfrm_Main::aNevjegyExecute() {
+    ShowAboutDialog(this);
+}
+void Tfrm_Main::aHonlapExecute() {
+    Exe->Execute();
+}
+
+void Tfrm_Main::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // At the start, and each time a box closes or the table comes back, the player hears
+    // where things stand. Told once the window is active, so the screen reader has spoken
+    // the window first and takes the line from the window in front.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { RunGuarded([this] { AnnounceTable(); }); });
+}
+
+void Tfrm_Main::keyPressEvent(QKeyEvent* event) {
+    // A move key whose move is not open now gets here, past its disabled action: the
+    // player hears why nothing happens, and the game is left as it is.
+    const std::pair<int, QAction*> moves[] = {
+        {Qt::Key_F2, aUj}, {Qt::Key_F3, aLapot}, {Qt::Key_F4, aMegall}};
+    if (event->modifiers() == Qt::NoModifier) {
+        for (const auto& [key, action] : moves) {
+            if (event->key() == key && !action->isEnabled()) {
+                RunGuarded([this] { Announce(NoMoveLine(Game.Phase)); });
+                event->accept();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* button = qobject_cast<QToolButton*>(watched)) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            KeepFocusOnTable();
+        } else if (event->type() == QEvent::KeyPress) {
+            // Space presses a button by itself; Enter does the same here. Alt+Enter stays
+            // the settings key, which the window's shortcut takes before it gets here.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                if (button->isEnabled())
+                    button->click();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (watched != Image2)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        KeepFocusOnTable();
+        Image2MouseDown(static_cast<QMouseEvent*>(event)->button());
+        return true;
+    case QEvent::MouseMove:
+        Image2MouseMove();
+        return true;
+    case QEvent::MouseButtonRelease:
+        Image2MouseUp();
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
+    if (button != Qt::LeftButton)
+        return;
+    // The window system does the moving where it can: Wayland and some X11 window managers
+    // (sway's Xwayland) let no program place its own window, and the window manager then
+    // knows where the window stands. Moving by hand is left for where it refuses (no window
+    // manager at all).
+    if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
+        return;
+    Dragging = true;
+    DragStartCursor = QCursor::pos();
+    DragStartLeft = x();
+    DragStartTop = y();
+}
+
+void Tfrm_Main::Image2MouseMove() {
+    if (!Dragging)
+        return;
+    // The screen position, not the event's: the window moves under the cursor.
+    const QPoint cursor = QCursor::pos();
+    move(DragStartLeft + (cursor.x() - DragStartCursor.x()),
+         DragStartTop + (cursor.y() - DragStartCursor.y()));
+}
+
+void Tfrm_Main::Image2MouseUp() {
+    Dragging = false;
+}

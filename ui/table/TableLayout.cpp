@@ -1,0 +1,34 @@
+#include "ui/table/TableLayout.h"
+
+#include "game/Rules.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+struct Fan {
+    int left, top, step;
+};
+
+// By seat number.
+constexpr std::array<Fan, 3> Fans{{{16, 292, 32}, {92, 12, 28}, {268, 152, 28}}};
+
+Fan SeatFan(char letter) {
+    const int seat = SeatOfLetter(letter);
+    if (seat < 0)
+        throw std::runtime_error("No card places for seat " + std::string(1, letter));
+    return Fans[seat];
+}
+
+} // namespace
+
+QPoint CardPlacePosition(char letter, int index, int count) {
+    const Fan fan = SeatFan(letter);
+    if (count <= PlacesPerSeat)
+        return {fan.left + fan.step * index, fan.top};
+    // The last card lands where the sixth place stands; the others spread evenly before it.
+    const int span = fan.step * (PlacesPerSeat - 1);
+    return {fan.left + span * index / (count - 1), fan.top};
+}
