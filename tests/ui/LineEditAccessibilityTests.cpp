@@ -1,7 +1,7 @@
 // The text a screen reader asks of a settings field, piece by piece: every question is
 // answered, none hangs the game, and the answers are the ones Qt's own field gives.
-#include "ui/LineEditAccessibility.h"
-#include "ui/TableAccessibility.h"
+#include "ui/speech/LineEditAccessibility.h"
+#include "ui/speech/TableAccessibility.h"
 
 #include <QAccessible>
 #include <QLineEdit>
