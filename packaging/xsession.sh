@@ -51,6 +51,39 @@ scratch_game() {
         cp "$1/huszonegy" "$SCRATCH/game/" && cp -R "$1/Images" "$SCRATCH/game/"
 }
 
+# need_game BUILD_DIR TOOL...: exits 77 (skipped), naming what is missing, unless every TOOL
+# and a built game in BUILD_DIR are there.
+need_game() {
+    _build=$1
+    shift
+    for _tool in "$@"; do
+        command -v "$_tool" >/dev/null 2>&1 || { echo "SKIP: no $_tool" >&2; exit 77; }
+    done
+    [ -x "$_build/huszonegy" ] && [ -d "$_build/Images" ] || { echo "SKIP: no built game" >&2; exit 77; }
+}
+
+# game_env COMMAND...: runs COMMAND in place of the shell, in the environment of the game on
+# the private X server: X11, no session manager, and its home, runtime and config folders in
+# SCRATCH, so nothing outside it is read or written.
+game_env() {
+    exec env -u WAYLAND_DISPLAY -u SESSION_MANAGER -u QT_SCREEN_SCALE_FACTORS -u QT_SCALE_FACTOR \
+        QT_QPA_PLATFORM=xcb HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
+        XDG_CONFIG_HOME="$SCRATCH/config" "$@"
+}
+
+# launch_game [COMMAND...]: starts the scratch copy of the game (through COMMAND, which must
+# end by exec'ing its last argument, when given); RUNNING is the game's process and TABLE its
+# window. Exits 1 when no window comes within a minute.
+launch_game() {
+    (game_env "$@" "$SCRATCH/game/huszonegy") >>"$SCRATCH/game.log" 2>&1 &
+    RUNNING=$!
+    TABLE=$(wait_for_window "$RUNNING" 60) || {
+        echo "the table did not open" >&2
+        cat "$SCRATCH/game.log" >&2
+        exit 1
+    }
+}
+
 # process_alive PID: true while the process runs (an unreaped zombie counts as ended).
 process_alive() {
     _state=$(sed -n 's/^State:[[:space:]]*\([A-Z]\).*/\1/p' "/proc/$1/status" 2>/dev/null)
@@ -85,21 +118,26 @@ wait_for_window() {
     return 1
 }
 
+# wait_for_end PID SECONDS: waits until the process has ended; false when SECONDS pass first.
+wait_for_end() {
+    _tries=0
+    while process_alive "$1"; do
+        _tries=$((_tries + 1))
+        [ "$_tries" -le $(($2 * 10)) ] || return 1
+        sleep 0.1
+    done
+}
+
 # end_process PID SECONDS
 # Asks the process to end, and kills it when it has not ended within SECONDS. Returns 0
 # when it ended on its own.
 end_process() {
     kill -TERM "$1" 2>/dev/null || return 0
-    _tries=0
-    while process_alive "$1"; do
-        _tries=$((_tries + 1))
-        if [ "$_tries" -gt $(($2 * 10)) ]; then
-            kill -KILL "$1" 2>/dev/null
-            wait "$1" 2>/dev/null
-            return 1
-        fi
-        sleep 0.1
-    done
+    if ! wait_for_end "$1" "$2"; then
+        kill -KILL "$1" 2>/dev/null
+        wait "$1" 2>/dev/null
+        return 1
+    fi
     wait "$1" 2>/dev/null
     return 0
 }

@@ -11,10 +11,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/../../packaging/xsession.sh"
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 BUILD=$1
-for tool in Xvfb xdotool xwininfo; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: no $tool" >&2; exit 77; }
-done
-[ -x "$BUILD/huszonegy" ] && [ -d "$BUILD/Images" ] || { echo "SKIP: no built game" >&2; exit 77; }
+need_game "$BUILD" Xvfb xdotool xwininfo
 
 STAKE=50
 FAILURES=0
@@ -34,22 +31,11 @@ new_display() {
     start_private_x "$SCRATCH" 1024x768x24 || { echo "Xvfb did not start" >&2; exit 2; }
 }
 
-# game_env COMMAND...: runs COMMAND in the game's own environment (X11, no per-user folder
-# outside the scratch folder) in place of the calling shell, so that in the background $! is
-# the game itself.
-game_env() {
-    exec env -u WAYLAND_DISPLAY -u SESSION_MANAGER QT_QPA_PLATFORM=xcb HOME="$SCRATCH/home" \
-        XDG_RUNTIME_DIR="$SCRATCH/runtime" XDG_CONFIG_HOME="$SCRATCH/config" "$@"
-}
-
-# launch [COMMAND...]: starts the game (through COMMAND, when given) with a fresh results
-# file; RUNNING is its process and TABLE its window.
+# launch [COMMAND...]: starts the game (through COMMAND, when given) with a fresh results file.
 launch() {
     rm -f "$RESULTS"
     DEALS=0
-    game_env "$@" "$GAME/huszonegy" >>"$LOG" 2>&1 &
-    RUNNING=$!
-    TABLE=$(wait_for_window "$RUNNING" 60) || { fail "the table did not open"; cat "$LOG" >&2; exit 1; }
+    launch_game "$@"
 }
 
 # press KEY...: the keys, to the table.
@@ -78,12 +64,7 @@ deal() {
 
 # ended WHAT SECONDS: waits for the game to end.
 ended() {
-    _tries=0
-    while process_alive "$RUNNING"; do
-        _tries=$((_tries + 1))
-        [ "$_tries" -le $(($2 * 10)) ] || { fail "$1: the game did not end"; kill -KILL "$RUNNING"; break; }
-        sleep 0.1
-    done
+    wait_for_end "$RUNNING" "$2" || { fail "$1: the game did not end"; kill -KILL "$RUNNING"; }
     wait "$RUNNING" 2>/dev/null
     RUNNING=
 }
@@ -208,12 +189,7 @@ EOF
         TABLE=$(wait_for_window "$RUNNING" 60) || fail "xsm: the table did not open"
         deal && deal && deal && deal open
         kill -TERM "$XSM_PID"
-        _tries=0
-        while process_alive "$RUNNING"; do
-            _tries=$((_tries + 1))
-            [ "$_tries" -le 200 ] || { fail "xsm: the session's end did not end the game"; break; }
-            sleep 0.1
-        done
+        wait_for_end "$RUNNING" 20 || fail "xsm: the session's end did not end the game"
         kill -KILL "$RUNNING" 2>/dev/null
         RUNNING=
         expect_deals "session manager's shutdown with the box up"

@@ -10,10 +10,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/../../packaging/xsession.sh"
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 BUILD=$1
-for tool in Xvfb openbox xdotool xwininfo xprop xrandr; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: no $tool" >&2; exit 77; }
-done
-[ -x "$BUILD/huszonegy" ] && [ -d "$BUILD/Images" ] || { echo "SKIP: no built game" >&2; exit 77; }
+need_game "$BUILD" Xvfb openbox xdotool xwininfo xprop xrandr
 [ -x "$BUILD/panel_window" ] || { echo "SKIP: no panel helper" >&2; exit 77; }
 FAILURES=0
 WM_PID=
@@ -39,11 +36,7 @@ run_game() {
     _what=$1
     rm -f "$GAME/tavrik.ini"
     [ "$2" = - ] || printf '[Screen]\r\nLeft=%s\r\nTop=%s\r\n' "$2" "$3" >"$GAME/tavrik.ini"
-    env -u WAYLAND_DISPLAY -u QT_SCREEN_SCALE_FACTORS -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb \
-        HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
-        XDG_CONFIG_HOME="$SCRATCH/config" "$GAME/huszonegy" >"$SCRATCH/game.log" 2>&1 &
-    RUNNING=$!
-    TABLE=$(wait_for_window "$RUNNING" 60) || { cat "$SCRATCH/game.log" >&2; exit 1; }
+    launch_game
     sleep 1
     _info=$(xwininfo -id "$TABLE")
     _x=$(echo "$_info" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\).*/\1/p')

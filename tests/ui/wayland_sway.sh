@@ -15,10 +15,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/wayland_trace.sh"
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 BUILD=$1
-for tool in Xvfb sway swaymsg setpriv xdotool; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: no $tool" >&2; exit 77; }
-done
-[ -x "$BUILD/huszonegy" ] && [ -d "$BUILD/Images" ] || { echo "SKIP: no built game" >&2; exit 77; }
+need_game "$BUILD" Xvfb sway swaymsg setpriv xdotool
 
 TITLE="21 - A kártyajáték"
 FAILURES=0
@@ -178,11 +175,7 @@ echo "dialogs given the table as parent: $PARENTED"
 [ "$PARENTED" -ge 2 ] || { echo "FAIL: both dialogs need the table as parent" >&2; FAILURES=$((FAILURES + 1)); }
 
 click_table 491 19
-_tries=0
-while process_alive "$RUNNING" && [ "$_tries" -lt 100 ]; do
-    _tries=$((_tries + 1))
-    sleep 0.1
-done
+wait_for_end "$RUNNING" 10
 RUNNING=
 _left=$(sed -n 's/^Left=\(-*[0-9]*\).*/\1/p' "$GAME/tavrik.ini")
 _top=$(sed -n 's/^Top=\(-*[0-9]*\).*/\1/p' "$GAME/tavrik.ini")

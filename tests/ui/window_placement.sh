@@ -12,10 +12,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/../../packaging/xsession.sh"
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 BUILD=$1
-for tool in Xvfb openbox xdotool xwininfo xprop; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: no $tool" >&2; exit 77; }
-done
-[ -x "$BUILD/huszonegy" ] && [ -d "$BUILD/Images" ] || { echo "SKIP: no built game" >&2; exit 77; }
+need_game "$BUILD" Xvfb openbox xdotool xwininfo xprop
 
 # The table stands away from the screen's middle, so "centred on the table" and "centred on
 # the screen" are told apart.
@@ -132,11 +129,7 @@ run_session() {
     rm -f "$GAME/tavrik.ini"
     cp -R "$BUILD/Images" "$GAME/" 2>/dev/null
     printf '[Screen]\r\nLeft=%s\r\nTop=%s\r\n' "$TABLE_LEFT" "$TABLE_TOP" >"$GAME/tavrik.ini"
-    env -u WAYLAND_DISPLAY -u QT_SCREEN_SCALE_FACTORS -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb \
-        HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
-        XDG_CONFIG_HOME="$SCRATCH/config" "$GAME/huszonegy" >"$SCRATCH/game.log" 2>&1 &
-    RUNNING=$!
-    TABLE=$(wait_for_window "$RUNNING" 60) || { cat "$SCRATCH/game.log" >&2; exit 1; }
+    launch_game
     sleep 1
     set -- $(frame_centre "$TABLE")
     _tx=$1 _ty=$2
@@ -177,11 +170,7 @@ check_drag() {
     fi
     _stood_x=$1 _stood_y=$2
     click_table 491 19
-    _tries=0
-    while process_alive "$RUNNING" && [ "$_tries" -lt 100 ]; do
-        _tries=$((_tries + 1))
-        sleep 0.1
-    done
+    wait_for_end "$RUNNING" 10
     _left=$(sed -n 's/^Left=\(-*[0-9]*\).*/\1/p' "$GAME/tavrik.ini")
     _top=$(sed -n 's/^Top=\(-*[0-9]*\).*/\1/p' "$GAME/tavrik.ini")
     echo "openbox close stored $_left,$_top; the table stood at $_stood_x,$_stood_y"
