@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 const QSize Table(512, 516);
@@ -55,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
                   PlaceOrigin::Default,
                   {QRect(0, 40, 1024, 400)},
                   {10, 40}},
-        StartCase{"no_screens", {1900, 300}, PlaceOrigin::Stored, {}, {1900, 300}}),
+        StartCase{"no_screens", {1900, 300}, PlaceOrigin::Stored, {}, {1900, 300}},
+        // The file may hold the ends of the 32-bit range.
+        StartCase{"largest_place", {INT_MAX, INT_MAX}, PlaceOrigin::Stored, {Full1280}, {768, 508}},
+        StartCase{"smallest_place", {INT_MIN, INT_MIN}, PlaceOrigin::Stored, {Full1280}, {0, 0}}),
     [](const auto& info) { return std::string(info.param.what); });
 
 } // namespace

@@ -27,6 +27,12 @@ QPoint Inside(QPoint place, QSize size, const QRect& area) {
 } // namespace
 
 QPoint StartPlace(QPoint place, PlaceOrigin origin, QSize table, const QList<QRect>& available) {
+    // The file may hold any 32-bit place; far beyond every screen it counts as off them all,
+    // and the rectangles below never reach the edge of int.
+    constexpr int Far = 1 << 24;
+    const QPoint near(std::clamp(place.x(), -Far, Far), std::clamp(place.y(), -Far, Far));
+    if (near != place && origin == PlaceOrigin::Stored && !available.isEmpty())
+        return StartPlace(near, origin, table, available);
     const QRect topRow(place, QSize(table.width(), std::min(TableTopRowHeight, table.height())));
     QRegion screens;
     for (const QRect& area : available)
