@@ -41,7 +41,9 @@ void DealFlow::DealCard(int seat) {
     table_.SetScoreText(seat, QString::number(Scores[seat]));
 }
 
-void DealFlow::aUjExecute() {
+bool DealFlow::aUjExecute() {
+    if (Phase == DealPhase::InDeal || settling_)
+        return false;
     for (int i = 0; i < 6; ++i) {
         for (const char letter : SeatLetters)
             table_.HideCardPlace(letter, i);
@@ -66,13 +68,16 @@ void DealFlow::aUjExecute() {
     LastWinner.reset();
     for (int seat : {Human, Bank, Vuru})
         table_.SetNameColour(seat, White);
+    return true;
 }
 
-void DealFlow::aLapotExecute() {
+bool DealFlow::aLapotExecute() {
+    if (Phase != DealPhase::InDeal)
+        return false;
     DealCard(Human);
     if (CountsNothing(Scores[Human])) {
         FinishDeal();
-        return;
+        return true;
     }
     table_.ShowCards();
     // One card for each computer seat below the limit per card the human takes.
@@ -82,10 +87,14 @@ void DealFlow::aLapotExecute() {
     if (ComputerSeatDraws(Scores[Vuru]))
         DealCard(Vuru);
     table_.ShowCards();
+    return true;
 }
 
-void DealFlow::aMegallExecute() {
+bool DealFlow::aMegallExecute() {
+    if (Phase != DealPhase::InDeal)
+        return false;
     FinishDeal();
+    return true;
 }
 
 void DealFlow::FinishDeal() {
@@ -105,6 +114,9 @@ void DealFlow::FinishDeal() {
     table_.ShowCards();
 
     const int winner = DecideWinner();
+    // Before anything can wait for the player: a stand pressed again while the box is up
+    // would settle the deal a second time.
+    table_.SetActionEnabled(GameAction::aMegall, false);
     // The whole settlement at once, money and the win together, and kept before the box:
     // whatever ends the program while the box is up, the deal is never half paid.
     const std::int32_t pot = results_.Pot;
@@ -116,13 +128,24 @@ void DealFlow::FinishDeal() {
     wins = WrapAdd(wins, 1);
     Phase = DealPhase::BetweenDeals;
     LastWinner = winner;
+    settling_ = true;
     KeepResults();
-    table_.SetNameColour(winner, Yellow);
-    // Modal: the money and the games won show once the player has read who won.
-    table_.ShowMessageBox(WinnerMessage(winner));
+    EndSettledDeal(winner);
+}
+
+void DealFlow::EndSettledDeal(int winner) {
+    try {
+        table_.SetNameColour(winner, Yellow);
+        // Modal: the money and the games won show once the player has read who won.
+        table_.ShowMessageBox(WinnerMessage(winner));
+    } catch (...) {
+        // The deal is paid whatever failed here, so the next one must still be possible.
+        settling_ = false;
+        table_.SetActionEnabled(GameAction::aUj, true);
+        throw;
+    }
+    settling_ = false;
     table_.SetActionEnabled(GameAction::aUj, true);
-    table_.SetActionEnabled(GameAction::aMegall, false);
-    table_.SetActionEnabled(GameAction::aLapot, false);
     table_.ShowResults();
 }
 
@@ -133,14 +156,15 @@ int DealFlow::DecideWinner() {
     return Winner(Scores, {Hands[Human].size(), Hands[Bank].size(), Hands[Vuru].size()});
 }
 
-void DealFlow::aEredmenyTorolExecute() {
+bool DealFlow::aEredmenyTorolExecute() {
     if (!table_.AskYesNo(QStringLiteral("Valóban nullázzam az eredményeket?"),
                          QStringLiteral("Megerősítés")))
-        return;
+        return false;
     results_.Money1 = results_.Money2 = results_.Money3 = 1000;
     results_.Win1 = results_.Win2 = results_.Win3 = 0;
     KeepResults();
     table_.ShowResults();
+    return true;
 }
 
 void DealFlow::KeepResults() {

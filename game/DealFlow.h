@@ -24,10 +24,14 @@ public:
     // Every shuffle, the first one included, is `shuffle`: a test deals from a deck it chose.
     DealFlow(Table& table, TBeall& results, DeckShuffle shuffle);
 
-    void aUjExecute();
-    void aLapotExecute();
-    void aMegallExecute();
-    void aEredmenyTorolExecute();
+    // The moves of a deal run only where the deal allows them, whatever pressed them (a key,
+    // a screen reader's action, an event queued before a button was disabled): a new deal
+    // between deals, a card or a stand during one, and none while a settled deal's box is up.
+    // Each says whether it ran (the reset: whether the player said yes).
+    bool aUjExecute();
+    bool aLapotExecute();
+    bool aMegallExecute();
+    bool aEredmenyTorolExecute();
 
     // Appends the next deck card to the seat's hand and shows the new total. Throws
     // std::runtime_error when no card is left instead of reading past the deck.
@@ -51,7 +55,11 @@ public:
 
 private:
     void KeepResults();
+    // The box and the bookkeeping after a settlement; the settlement itself is already kept.
+    void EndSettledDeal(int winner);
 
     Table& table_;
     TBeall& results_;
+    // From the settlement until its box has closed and the table is between deals again.
+    bool settling_ = false;
 };

@@ -14,7 +14,10 @@
 namespace {
 
 constexpr char CopyLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-constexpr int CopySuffixLength = 6; // "tavrik.ini.XXXXXX"
+// A copy is ".tavrik.ini.XXXXXX.tmp": hidden and with an ending no player gives a backup, so
+// the clean-up at start can never take a file of the player's for one of ours.
+constexpr int CopyRandomLength = 6;
+constexpr QByteArrayView CopyEnding(".tmp");
 constexpr std::time_t StaleAfterSeconds = 60;
 
 QByteArray NameOf(const QByteArray& path) {
@@ -22,17 +25,18 @@ QByteArray NameOf(const QByteArray& path) {
 }
 
 QByteArray CopyName(const QByteArray& target) {
-    QByteArray name = target + '.';
-    for (int i = 0; i < CopySuffixLength; ++i)
+    QByteArray name = FolderOfPath(target) + "/." + NameOf(target) + '.';
+    for (int i = 0; i < CopyRandomLength; ++i)
         name += CopyLetters[QRandomGenerator::global()->bounded(int(sizeof CopyLetters - 1))];
-    return name;
+    return name + CopyEnding.toByteArray();
 }
 
-bool IsCopyName(const QByteArray& entry, const QByteArray& fileName) {
-    if (entry.size() != fileName.size() + 1 + CopySuffixLength || !entry.startsWith(fileName) ||
-        entry.at(fileName.size()) != '.')
+bool IsCopyName(QByteArrayView entry, const QByteArray& fileName) {
+    const QByteArray prefix = '.' + fileName + '.';
+    if (entry.size() != prefix.size() + CopyRandomLength + CopyEnding.size() ||
+        !entry.startsWith(prefix) || !entry.endsWith(CopyEnding))
         return false;
-    for (char c : entry.sliced(fileName.size() + 1))
+    for (char c : entry.sliced(prefix.size(), CopyRandomLength))
         if (QByteArrayView(CopyLetters).indexOf(c) < 0)
             return false;
     return true;
@@ -139,9 +143,8 @@ void RemoveStaleCopies(const QString& path) {
     }
     const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(folder)) {
-        const QByteArray name(entry->d_name);
         struct stat status {};
-        if (!IsCopyName(name, fileName) ||
+        if (!IsCopyName(QByteArrayView(entry->d_name), fileName) ||
             ::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&

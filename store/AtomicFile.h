@@ -16,5 +16,7 @@ bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes);
 
 // The temporary copies of `path` that a killed save left behind are removed once they are a
 // minute old (younger ones may belong to another copy of the game saving right now). Only the
-// player's own regular files named as the game names its copies are touched.
+// player's own regular files named as the game names its copies (".tavrik.ini.XXXXXX.tmp")
+// are touched; copies of older versions ("tavrik.ini.XXXXXX") cannot be told from a player's
+// backup and stay.
 void RemoveStaleCopies(const QString& path);

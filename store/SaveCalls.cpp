@@ -18,6 +18,8 @@ SaveCalls SystemSaveCalls() {
 }
 
 SaveCalls& CurrentSaveCalls() {
-    static SaveCalls calls = SystemSaveCalls();
+    // Never destroyed: the save at the program's exit runs after static objects built later
+    // than its handler's registration are gone, and this one is first built at the first save.
+    static SaveCalls& calls = *new SaveCalls(SystemSaveCalls());
     return calls;
 }

@@ -54,3 +54,10 @@ void SaveSettings(const QString& path, const StoredSettings& settings) {
     if (!WriteProfileStrings(path, entries))
         throw std::runtime_error("Unable to write to " + path.toStdString());
 }
+
+QString NameAsStored(const QString& path, const QString& name) {
+    // The very write and read the save and the next start make, on the file as it is now.
+    ProfileText text(ReadStoredFile(path).bytes);
+    text.SetValue(NameKey.section, NameKey.key, name);
+    return text.Value(NameKey.section, NameKey.key).value_or(name);
+}

@@ -46,6 +46,10 @@ StoredSettings LoadSettings(const QString& path);
 // nothing is written and the old file stays whole.
 void SaveSettings(const QString& path, const StoredSettings& settings);
 
+// `name` as the next start will read it once saved into the file at `path`: blanks at its ends
+// and one pair of enclosing quotes gone, and what the file's encoding cannot hold a "?".
+QString NameAsStored(const QString& path, const QString& name);
+
 // Where tavrik.ini lives. An installed copy (one whose folder holds the "installed-folder"
 // file naming that very folder) keeps it in the per-user folder $XDG_CONFIG_HOME/huszonegy,
 // root included, and starts from the defaults. A portable copy keeps it beside the program

@@ -1,11 +1,13 @@
 """One deal of the game heard through AT-SPI, as a screen reader hears it.
 
 Starts the accessibility bus, the game and a listener; presses F2, F3 and F4 (or stops
-early when a card takes the player over 21), closes the winner box and the game. Fails
-when the window is no frame of the right name, when a move is not spoken, or when the
-tree tells a computer seat's total or cards while they are hidden on the table.
+early when a card takes the player over 21), presses Megállok through AT-SPI while the
+winner box is up, closes the box and the game. Fails when the window is no frame of the
+right name, when a move is not spoken, when the tree tells a computer seat's total or cards
+while they are hidden on the table, or when the deal is settled more than once.
 """
 
+import os
 import re
 import subprocess
 import sys
@@ -98,7 +100,7 @@ def main():
         "object:property-change:accessible-name", "window:activate", "focus:")
     game = subprocess.Popen([program])
     try:
-        run(game)
+        run(game, program)
     finally:
         if game.poll() is None:
             game.terminate()
@@ -119,7 +121,7 @@ def main():
     return 0
 
 
-def run(game):
+def run(game, program):
     app = find_app()
     if app is None:
         fail("the game never showed up on the accessibility bus")
@@ -176,7 +178,20 @@ def run(game):
              and e[2] in ("alert", "dialog")]
     if not boxes:
         fail("the winner box was not announced")
+    # A stand pressed as a screen reader or a switch presses it, while the box is up, must
+    # not settle the deal again.
+    stands = pyatspi.findAllDescendants(window, lambda n: safe(lambda: n.name) == "Megállok"
+                                        and safe(n.getRoleName) == "push button")
+    if stands:
+        safe(lambda: stands[0].queryAction().doAction(0))
+        pump(1.0)
+    else:
+        fail("no Megállok button in the tree")
     key("Return", spoken=False)
+    with open(os.path.join(os.path.dirname(program), "tavrik.ini"), encoding="cp1250") as f:
+        wins = sum(int(v) for v in re.findall(r"^Win\d=(-?\d+)", f.read(), re.M))
+    if wins != 1:
+        fail("the results hold %d games won after one deal" % wins)
 
     hands = {s: hand(final_line, s) for s in (PLAYER, "Bank", "Vuru")}
     if not all(hands.values()):

@@ -110,7 +110,7 @@ struct FailureCase {
     const char* name;
     std::vector<std::string> deck;
     bool standFirst; // finish one deal before the failing one
-    void (DealFlow::*action)();
+    bool (DealFlow::*action)();
     const char* failOn;
     int failAt;
     bool uj, lapot, megall;
@@ -172,8 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
                 EXPECT_EQ(Money(game.results), (std::array<std::int32_t, 3>{1000, 1000, 1000}));
             }},
         FailureCase{
-            "WinnerMessage", HumanWins, false, &DealFlow::aMegallExecute, "message", 1, false,
-            false, true,
+            // Paid before the box failed: only a new deal is left to do.
+            "WinnerMessage", HumanWins, false, &DealFlow::aMegallExecute, "message", 1, true, false,
+            false,
             [](const TestGame& game) {
                 EXPECT_EQ(Money(game.results), (std::array<std::int32_t, 3>{1100, 950, 950}));
                 EXPECT_EQ(Wins(game.results), (std::array<std::int32_t, 3>{1, 0, 0}));

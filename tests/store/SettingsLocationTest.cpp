@@ -244,19 +244,22 @@ TEST_F(SettingsLocationTest, OnlyTheGamesOwnStaleCopiesAreRemoved) {
             ::utimes(QFile::encodeName(file).constData(), twoMinutesAgo);
         }
     };
-    make("tavrik.ini.a1B2c3", true);  // a killed save's copy
-    make("tavrik.ini.Zz9yX8", false); // another game saving right now
-    make("tavrik.ini.bak", true);     // the player's own
-    make("tavrik.ini.a1B2c3d", true);
-    make("other.ini.a1B2c3", true);
-    ASSERT_TRUE(QDir().mkdir(program + QStringLiteral("/tavrik.ini.qwerty")));
+    make(".tavrik.ini.a1B2c3.tmp", true);  // a killed save's copy
+    make(".tavrik.ini.Zz9yX8.tmp", false); // another game saving right now
+    make("tavrik.ini.backup", true);       // the player's own, named like an older copy
+    make("tavrik.ini.201224", true);
+    make(".tavrik.ini.a1B2c3d.tmp", true);
+    make(".other.ini.a1B2c3.tmp", true);
+    ASSERT_TRUE(QDir().mkdir(program + QStringLiteral("/.tavrik.ini.qwerty.tmp")));
 
     EXPECT_EQ(SettingsFilePath(program), BesideProgram());
 
-    QStringList left = QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QStringList left =
+        QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     left.sort();
-    EXPECT_EQ(left, (QStringList{"other.ini.a1B2c3", "tavrik.ini.Zz9yX8", "tavrik.ini.a1B2c3d",
-                                 "tavrik.ini.bak", "tavrik.ini.qwerty"}));
+    EXPECT_EQ(left, (QStringList{".other.ini.a1B2c3.tmp", ".tavrik.ini.Zz9yX8.tmp",
+                                 ".tavrik.ini.a1B2c3d.tmp", ".tavrik.ini.qwerty.tmp",
+                                 "tavrik.ini.201224", "tavrik.ini.backup"}));
 }
 
 } // namespace

@@ -98,15 +98,15 @@ TEST_P(SettingsTakenWithEnter, TheNameAlwaysTheStakeOnlyWhenItReads) {
         TypeText(dialog.Edit2, stake);
         QTest::keyClick(dialog.Edit2, Qt::Key_Return);
     });
-    ShowSettingsDialog(results, nullptr);
+    ShowSettingsDialog(results, {}, nullptr);
     const char* kept = GetParam().expectedName;
     EXPECT_EQ(results.Name, kept != nullptr ? QString::fromUtf8(kept) : name);
     EXPECT_EQ(results.Pot, GetParam().expectedPot);
 }
 
-// Nothing trims the stake; an unreadable one keeps the old stake of 50. A name keeps only
-// what the settings file's code page can hold, so the table shows what the next start reads:
-// every other character, an emoji included, becomes one "?".
+// Nothing trims the stake; an unreadable one keeps the old stake of 50. A new name is what the
+// next start reads: trimmed, unquoted, and every character the settings file's code page
+// lacks, an emoji included, one "?".
 INSTANTIATE_TEST_SUITE_P(
     Typing, SettingsTakenWithEnter,
     ::testing::Values(Typed{"Kovács Éva", "20", 20}, Typed{"Béla", " 20", 20},
@@ -114,8 +114,16 @@ INSTANTIATE_TEST_SUITE_P(
                       Typed{"Béla", "-20", -20}, Typed{"Béla", "-2147483648", INT32_MIN},
                       Typed{"Béla", "20 ", 50}, Typed{"Béla", "abc", 50}, Typed{"Béla", "12.5", 50},
                       Typed{"Béla", "", 50}, Typed{"Béla", "2147483648", 50}, Typed{"", "20", 20},
-                      Typed{"  Ödön  ", "20", 20}, Typed{"Łukasz ✓", "20", 20, "Łukasz ?"},
-                      Typed{"AЖB😀C", "20", 20, "A?B?C"}, Typed{"Őrző Ű", "20", 20}));
+                      Typed{"  Ödön  ", "20", 20, "Ödön"}, Typed{"\"Zsófi\"", "20", 20, "Zsófi"},
+                      Typed{"Łukasz ✓", "20", 20, "Łukasz ?"}, Typed{"AЖB😀C", "20", 20, "A?B?C"},
+                      Typed{"Őrző Ű", "20", 20}));
+
+TEST_F(SettingsDialog, AnUnchangedOkKeepsWhatAUtf8FileGaveTheName) {
+    results.Name = QStringLiteral("AЖB😀");
+    OnModal<Tfrm_Beallit>([](Tfrm_Beallit& dialog) { dialog.Button1->click(); });
+    EXPECT_TRUE(ShowSettingsDialog(results, {}, nullptr));
+    EXPECT_EQ(results.Name, QStringLiteral("AЖB😀"));
+}
 
 enum class Leave { MegsemButton, EscKey, CloseBox };
 
@@ -132,7 +140,7 @@ TEST_P(SettingsLeftWithout, ChangesNothing) {
         else
             dialog.windowHandle()->close();
     });
-    ShowSettingsDialog(results, nullptr);
+    ShowSettingsDialog(results, {}, nullptr);
     EXPECT_EQ(results.Name, QStringLiteral("Tarvesz"));
     EXPECT_EQ(results.Pot, 50);
 }
@@ -156,7 +164,7 @@ TEST_F(SettingsDialog, OpensOnTheWholeNameSelectedThenTabsToStakeOkMegsemAndRoun
         }
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
     });
-    ShowSettingsDialog(results, nullptr);
+    ShowSettingsDialog(results, {}, nullptr);
     EXPECT_EQ(selected, QStringLiteral("Nagy Ágnes"));
     EXPECT_EQ(stake, QStringLiteral("-20"));
     EXPECT_EQ(visited, expected);
@@ -174,7 +182,7 @@ TEST_F(SettingsDialog, KeepsTheRestOfTheProgramOutWhileItIsUp) {
         QTest::mouseClick(elsewhere.windowHandle(), Qt::LeftButton, {}, middle);
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
     });
-    ShowSettingsDialog(results, nullptr);
+    ShowSettingsDialog(results, {}, nullptr);
     EXPECT_EQ(pressed, 0);
     QTest::mouseClick(elsewhere.windowHandle(), Qt::LeftButton, {}, middle);
     EXPECT_EQ(pressed, 1);

@@ -58,6 +58,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {QRect(0, 40, 1024, 400)},
                   {10, 40}},
         StartCase{"no_screens", {1900, 300}, PlaceOrigin::Stored, {}, {1900, 300}},
+        StartCase{"no_screens_largest_place",
+                  {INT_MAX, INT_MAX},
+                  PlaceOrigin::Stored,
+                  {},
+                  {INT_MAX, INT_MAX}},
         // The file may hold the ends of the 32-bit range.
         StartCase{"largest_place", {INT_MAX, INT_MAX}, PlaceOrigin::Stored, {Full1280}, {768, 508}},
         StartCase{"smallest_place", {INT_MIN, INT_MIN}, PlaceOrigin::Stored, {Full1280}, {0, 0}}),

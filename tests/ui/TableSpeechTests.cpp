@@ -45,6 +45,15 @@ TEST(TableSpeech, LinesTellCardsAndTotals) {
          "A leosztás már folyik. Még egy lapot: F3. Megállok: F4."},
         {"a card place", CardPlaceLine(Names[1], QStringLiteral("lefordított lap")),
          "Bank: lefordított lap"},
+        // A name is spoken as typed, place markers and all.
+        {"a name like a place marker",
+         TableLine(QStringLiteral("%1"), 1000, 3, 50, DealPhase::BetweenDeals),
+         "%1: pénz 1000, nyert játékok 3. Tét 50. Új leosztás: F2."},
+        {"a hand of such a name", HandLine(QStringLiteral("%2 %1"), dealt[0]),
+         "%2 %1: Piros ász, Makk felső, összesen 14"},
+        {"the others' count",
+         DealLine({QStringLiteral("x"), QStringLiteral("%1"), QStringLiteral("%2")}, dealt),
+         "x: Piros ász, Makk felső, összesen 14. %1: 2 lap. %2: 3 lap."},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.what);

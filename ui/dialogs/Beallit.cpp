@@ -3,7 +3,7 @@
 #include "game/Results.h"
 #include "store/IntegerText.h"
 #include "store/PrivateProfile.h"
-#include "store/Windows1250.h"
+#include "store/Settings.h"
 #include "ui/dialogs/DialogFrame.h"
 #include "ui/speech/TableAccessibility.h"
 
@@ -52,15 +52,16 @@ void Tfrm_Beallit::showEvent(QShowEvent* event) {
     Edit1->selectAll();
 }
 
-bool ShowSettingsDialog(TBeall& results, QWidget* owner) {
+bool ShowSettingsDialog(TBeall& results, const QString& resultsPath, QWidget* owner) {
     Tfrm_Beallit dialog(owner);
     dialog.Edit1->setText(results.Name);
     dialog.Edit2->setText(QString::number(results.Pot));
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    // Only what the settings file can hold is kept, so the table shows the name the next
-    // start will read back.
-    results.Name = DecodeWindows1250(EncodeWindows1250(dialog.Edit1->text()));
+    // A new name is shown as the next start will read it back; the name the file gave is
+    // kept as it is, whatever the file's encoding holds.
+    if (dialog.Edit1->text() != results.Name)
+        results.Name = NameAsStored(resultsPath, dialog.Edit1->text());
     // The stake is taken exactly as typed: a blank after the number makes it unreadable,
     // and an unreadable stake quietly keeps the old one.
     if (const auto stake = ParseInt32(dialog.Edit2->text()))

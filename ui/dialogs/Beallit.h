@@ -27,6 +27,6 @@ protected:
 };
 
 // Runs the dialog modally over the program, owned by `owner` (the table) so it opens over
-// it and stays above it, and updates the name and the stake on OK. True when the player
-// chose OK.
-bool ShowSettingsDialog(TBeall& results, QWidget* owner);
+// it and stays above it, and updates the name and the stake on OK; a new name as the results
+// file at `resultsPath` will give it back. True when the player chose OK.
+bool ShowSettingsDialog(TBeall& results, const QString& resultsPath, QWidget* owner);

@@ -8,15 +8,16 @@ QString HandLine(const QString& who, const Hand& hand) {
     QStringList cards;
     for (const CardCode& card : hand)
         cards << CardName(card);
+    // One arg() for every part: a name holding "%1" is spoken as typed.
     return QStringLiteral("%1: %2, összesen %3")
-        .arg(who, cards.join(QStringLiteral(", ")))
-        .arg(HandTotal(hand));
+        .arg(who, cards.join(QStringLiteral(", ")), QString::number(HandTotal(hand)));
 }
 
 QString DealLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
     QString line = HandLine(names[0], hands[0]) + QStringLiteral(". ");
     for (int seat : {1, 2})
-        line += QStringLiteral("%1: %2 lap. ").arg(names[seat]).arg(hands[seat].size());
+        line +=
+            QStringLiteral("%1: %2 lap. ").arg(names[seat], QString::number(hands[seat].size()));
     return line.trimmed();
 }
 
@@ -39,11 +40,8 @@ QString NextMoves(DealPhase phase) {
 QString TableLine(const QString& player, std::int32_t money, std::int32_t won, std::int32_t pot,
                   DealPhase phase) {
     return QStringLiteral("%1: pénz %2, nyert játékok %3. Tét %4. %5")
-        .arg(player)
-        .arg(money)
-        .arg(won)
-        .arg(pot)
-        .arg(NextMoves(phase));
+        .arg(player, QString::number(money), QString::number(won), QString::number(pot),
+             NextMoves(phase));
 }
 
 QString NoMoveLine(DealPhase phase) {

@@ -2,10 +2,12 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
+#include "store/SaveCalls.h"
 #include "ui/start/SessionEnd.h"
 
 #include <cstdlib>
 #include <signal.h>
+#include <utility>
 
 namespace {
 
@@ -27,9 +29,16 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
     sessionEnd_ =
         new SessionEnd([this] { SaveQuietly(); }, [this] { emit ForwardRequested(); }, this);
     lock_.emplace(path_);
-    if (AnotherCopyRuns())
+    if (AnotherCopyRuns()) {
+        // This copy holds only the defaults: any save of its own, at a session checkpoint or
+        // a signal while it says the game runs already, would wipe the other copy's results.
+        delete std::exchange(sessionEnd_, nullptr);
         return;
+    }
     stored_ = LoadSettings(path_);
+    // Everything the exit handler touches is built before it is registered, so none of it is
+    // destroyed by the time the handler runs.
+    CurrentSaveCalls();
     static const bool registered = std::atexit(SaveAtExit) == 0;
     (void)registered;
     keeperAtExit = this;
@@ -54,6 +63,9 @@ void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) 
 }
 
 void ResultsKeeper::Save() {
+    // Only the copy holding the results writes them.
+    if (AnotherCopyRuns())
+        return;
     if (where_) {
         if (const std::optional<QPoint> position = where_()) {
             stored_.Left = position->x();
@@ -98,5 +110,5 @@ void ResultsKeeper::SaveQuietly() noexcept {
 }
 
 bool ResultsKeeper::Ending() const {
-    return sessionEnd_->Ending();
+    return sessionEnd_ != nullptr && sessionEnd_->Ending();
 }

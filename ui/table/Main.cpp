@@ -346,13 +346,12 @@ void Tfrm_Main::ComeForward() {
 }
 
 void Tfrm_Main::aUjExecute() {
-    Game.aUjExecute();
-    Announce(DealLine(SeatNames(), Game.Hands));
+    if (Game.aUjExecute())
+        Announce(DealLine(SeatNames(), Game.Hands));
 }
 void Tfrm_Main::aLapotExecute() {
-    Game.aLapotExecute();
     // A card that ends the deal was already told with the final hands.
-    if (Game.Phase == DealPhase::InDeal)
+    if (Game.aLapotExecute() && Game.Phase == DealPhase::InDeal)
         Announce(DealLine(SeatNames(), Game.Hands));
 }
 void Tfrm_Main::aMegallExecute() {
@@ -363,7 +362,7 @@ void Tfrm_Main::aEredmenyTorolExecute() {
 }
 
 void Tfrm_Main::aBeallitExecute() {
-    const bool changed = ShowSettingsDialog(results_, this);
+    const bool changed = ShowSettingsDialog(results_, keeper_.Path(), this);
     ShowStakeAndName();
     if (changed)
         keeper_.SaveAfterChange();

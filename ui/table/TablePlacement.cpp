@@ -27,18 +27,19 @@ QPoint Inside(QPoint place, QSize size, const QRect& area) {
 } // namespace
 
 QPoint StartPlace(QPoint place, PlaceOrigin origin, QSize table, const QList<QRect>& available) {
+    QRegion screens;
+    for (const QRect& area : available)
+        screens += area;
+    // With no screen known there is nothing to measure against: the place stays as it is.
+    if (screens.isEmpty())
+        return place;
     // The file may hold any 32-bit place; far beyond every screen it counts as off them all,
     // and the rectangles below never reach the edge of int.
     constexpr int Far = 1 << 24;
     const QPoint near(std::clamp(place.x(), -Far, Far), std::clamp(place.y(), -Far, Far));
-    if (near != place && origin == PlaceOrigin::Stored && !available.isEmpty())
+    if (near != place)
         return StartPlace(near, origin, table, available);
     const QRect topRow(place, QSize(table.width(), std::min(TableTopRowHeight, table.height())));
-    QRegion screens;
-    for (const QRect& area : available)
-        screens += area;
-    if (screens.isEmpty())
-        return place;
     // A top row split over two screens side by side is still within reach.
     if (origin == PlaceOrigin::Stored && QRegion(topRow).subtracted(screens).isEmpty())
         return place;
