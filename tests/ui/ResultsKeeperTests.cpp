@@ -4,8 +4,10 @@
 #include "BeallitModalScript.h"
 #include "MainWindowFixture.h"
 
+#include "store/RunningCopyLock.h"
 #include "store/Settings.h"
 #include "ui/dialogs/Beallit.h"
+#include "ui/start/SessionEnd.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -144,6 +146,38 @@ TEST_F(ResultsKeeperTest, LeavingThroughExitSavesWhereTheTableStands) {
     const StoredSettings saved = OnDisk();
     EXPECT_EQ(saved.Results.Money3, 4242);
     EXPECT_EQ(QPoint(saved.Left, saved.Top), QPoint(321, 123));
+}
+
+TEST_F(ResultsKeeperTest, ACopyWithoutTheLockNeverWritesTheResults) {
+    StoredSettings running;
+    running.Results.Money1 = 4321;
+    SaveSettings(SettingsFile(), running);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork(); // the copy that runs on this file
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        const RunningCopyLock lock(SettingsFile());
+        [[maybe_unused]] const ssize_t told = ::write(ready[1], "x", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    {
+        ResultsKeeper second(folder.path());
+        EXPECT_TRUE(second.AnotherCopyRuns());
+        EXPECT_EQ(second.findChild<SessionEnd*>(), nullptr) << "no session-end or signal hook";
+        second.SaveAfterChange();
+        second.SaveQuietly();
+        EXPECT_TRUE(second.SaveAtClose(nullptr));
+    }
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_EQ(OnDisk(), running);
+    EXPECT_TRUE(boxes.empty());
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 # under a private X server: the display lost (the server killed between deals and with the
 # winner's box up, the table's client killed by the server), the desktop session ending under
 # a real session manager with the box up, the ending signals and kill -9 with the box up, a
-# file-size limit, a second start on the same results file, and one that cannot reach it.
+# file-size limit, and a second start on the same results file.
 # Usage: session_endings.sh BUILD_DIR
 # Exit 77 when Xvfb or xdotool is missing; without xsm or openbox their cases are skipped.
 set -u
@@ -161,38 +161,6 @@ if command -v openbox >/dev/null 2>&1; then
     kill "$WM_PID" 2>/dev/null
 else
     echo "second start: skipped, no openbox"
-fi
-
-# A second start that cannot reach the table (in a PID namespace of its own, as sandboxes start
-# programs) says so; ended by a signal while it says it, it writes nothing over the results.
-if unshare --pid --fork true 2>/dev/null; then
-    launch
-    deal
-    cp "$RESULTS" "$SCRATCH/before.ini"
-    # The game is not the namespace's first process, which would shrug off a plain signal.
-    (game_env unshare --pid --fork sh -c '"$0"; :' "$GAME/huszonegy") >>"$LOG" 2>&1 &
-    SECOND_START=$!
-    _tries=0
-    until xdotool search --onlyvisible --class huszonegy 2>/dev/null | grep -q -v -x "$TABLE"; do
-        _tries=$((_tries + 1))
-        [ "$_tries" -le 300 ] || { fail "sandboxed start: no box"; break; }
-        sleep 0.1
-    done
-    # Its number inside the namespace means nothing out here: found by name instead.
-    SECOND=
-    for _pid in $(grep -l -x huszonegy /proc/[0-9]*/comm 2>/dev/null | cut -d/ -f3); do
-        [ "$_pid" != "$RUNNING" ] && [ "$(readlink "/proc/$_pid/exe")" = "$GAME/huszonegy" ] &&
-            SECOND=$_pid
-    done
-    [ -z "$SECOND" ] || kill -TERM "$SECOND"
-    wait "$SECOND_START" 2>/dev/null
-    cmp -s "$SCRATCH/before.ini" "$RESULTS" || fail "sandboxed start: it wrote the results"
-    deal
-    kill -TERM "$RUNNING"
-    ended "sandboxed start" 20
-    expect_deals "a sandboxed second start ended by a signal"
-else
-    echo "sandboxed start: skipped, no PID namespaces"
 fi
 
 # The desktop session ends under a real session manager while the winner's box is up.
