@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 
 #include "store/RunningCopyLock.h"
+#include "store/SaveCalls.h"
 #include "store/Settings.h"
 #include "ui/dialogs/Beallit.h"
 #include "ui/start/SessionEnd.h"
@@ -13,17 +14,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 class ResultsKeeperTest : public MainWindowTest {
 protected:
-    StoredSettings OnDisk() const { return LoadSettings(SettingsFile()); }
+    // Once the saves handed to the writer are done and what they reported has arrived.
+    StoredSettings OnDisk() {
+        if (keeper)
+            keeper->FinishSaves();
+        QCoreApplication::processEvents();
+        return LoadSettings(SettingsFile());
+    }
 };
 
 struct ChangeCase {
@@ -100,6 +111,7 @@ TEST_F(ResultsKeeperTest, AFailingSaveDuringPlayIsSaidOnceAndPlayGoesOn) {
         w.aUj->trigger();
         w.aMegall->trigger();
     }
+    OnDisk();
     const auto errors = BoxesOf(BoxKind::Error);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].text, QStringLiteral("Unable to write to %1.").arg(SettingsFile()));
@@ -120,9 +132,10 @@ TEST_F(ResultsKeeperTest, AFileSizeLimitFailsTheSaveOpenlyAndKeepsTheOldFile) {
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
     w.aUj->trigger();
     w.aMegall->trigger(); // without the keeper's care SIGXFSZ would end the test here
+    const StoredSettings kept = OnDisk();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(BoxesOf(BoxKind::Error).size(), 1u);
-    EXPECT_EQ(OnDisk(), old);
+    EXPECT_EQ(kept, old);
 }
 
 TEST_F(ResultsKeeperTest, LeavingThroughExitSavesWhereTheTableStands) {
@@ -147,6 +160,41 @@ TEST_F(ResultsKeeperTest, LeavingThroughExitSavesWhereTheTableStands) {
     EXPECT_EQ(saved.Results.Money3, 4242);
     EXPECT_EQ(QPoint(saved.Left, saved.Top), QPoint(321, 123));
 }
+
+struct EndingCase {
+    const char* name;
+    friend void PrintTo(const EndingCase& c, std::ostream* os) { *os << c.name; }
+    std::function<void(Tfrm_Main&, ResultsKeeper&)> end;
+};
+
+class EndingWithASaveInFlight : public ResultsKeeperTest,
+                                public testing::WithParamInterface<EndingCase> {};
+
+TEST_P(EndingWithASaveInFlight, LeavesTheLatestRecordOnDisk) {
+    Tfrm_Main& w = OpenShown();
+    // The deal's copy is flushed slowly, so a save that did not wait for it would be overtaken.
+    auto flushing = std::make_shared<std::atomic_int>(0);
+    CurrentSaveCalls().fsync = [flushing](int fd) {
+        if (flushing->fetch_add(1) == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        return ::fsync(fd);
+    };
+    w.aUj->trigger();
+    w.aMegall->trigger();
+    while (flushing->load() == 0) // its save is being flushed now
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    Results().Money2 = 12345;
+    GetParam().end(w, *keeper);
+    EXPECT_EQ(OnDisk().Results, Results()) << "an older record landed last";
+    CurrentSaveCalls() = SystemSaveCalls();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ResultsKeeper, EndingWithASaveInFlight, testing::Values(
+    EndingCase{"Close", [](Tfrm_Main& w, ResultsKeeper&) { EXPECT_TRUE(w.close()); }},
+    EndingCase{"SessionEndOrSignal", [](Tfrm_Main&, ResultsKeeper& k) { k.SaveQuietly(); }}),
+    [](const testing::TestParamInfo<EndingCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(ResultsKeeperTest, ACopyWithoutTheLockNeverWritesTheResults) {
     StoredSettings running;

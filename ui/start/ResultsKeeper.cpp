@@ -3,10 +3,12 @@
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
 #include "store/SaveCalls.h"
+#include "store/SaveWriter.h"
 #include "ui/start/SessionEnd.h"
 
 #include <cstdlib>
 #include <signal.h>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -36,6 +38,12 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
         return;
     }
     stored_ = LoadSettings(path_);
+    writer_ = std::make_unique<SaveWriter>(path_, [this](const std::string& error) {
+        // Called on the writer's thread: the box belongs on the window's.
+        QMetaObject::invokeMethod(
+            this, [this, message = QString::fromStdString(error)] { ReportChangeFailure(message); },
+            Qt::QueuedConnection);
+    });
     // Everything the exit handler touches is built before it is registered, so none of it is
     // destroyed by the time the handler runs.
     CurrentSaveCalls();
@@ -47,6 +55,8 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
 ResultsKeeper::~ResultsKeeper() {
     if (keeperAtExit == this)
         keeperAtExit = nullptr;
+    // The writer finishes what it has before anything it reports to goes.
+    writer_.reset();
 }
 
 bool ResultsKeeper::AnotherCopyRuns() const {
@@ -62,29 +72,41 @@ void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) 
     where_ = std::move(where);
 }
 
-void ResultsKeeper::Save() {
-    // Only the copy holding the results writes them.
-    if (AnotherCopyRuns())
-        return;
+const StoredSettings& ResultsKeeper::Current() {
     if (where_) {
         if (const std::optional<QPoint> position = where_()) {
             stored_.Left = position->x();
             stored_.Top = position->y();
         }
     }
-    SaveSettings(path_, stored_);
+    return stored_;
+}
+
+void ResultsKeeper::Save() {
+    if (!writer_)
+        return; // only the copy holding the results writes them
+    // A save in flight goes first, so an older record never lands over this one; a disk that
+    // holds it up past the limit leaves the last good file standing.
+    if (!writer_->WaitUntilIdle(ShutdownLimit))
+        throw std::runtime_error("Unable to write to " + path_.toStdString());
+    SaveSettings(path_, Current());
 }
 
 void ResultsKeeper::SaveAfterChange() {
-    if (!changeSaveFailed_) {
-        changeSaveFailed_ = !RunGuarded([this] { Save(); });
-        return;
-    }
+    if (writer_)
+        writer_->Submit(Current());
+}
+
+void ResultsKeeper::FinishSaves() {
+    if (writer_)
+        writer_->WaitUntilIdle(ShutdownLimit);
+}
+
+void ResultsKeeper::ReportChangeFailure(const QString& message) {
     // Said once is enough: the close will say it again, and offer a way out.
-    try {
-        Save();
-    } catch (...) {
-    }
+    if (std::exchange(changeSaveFailed_, true))
+        return;
+    RunGuarded([&] { ShowErrorBox(message); });
 }
 
 bool ResultsKeeper::SaveAtClose(QWidget* owner) {

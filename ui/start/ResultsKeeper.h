@@ -10,9 +10,11 @@
 #include <QPoint>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QWidget;
+class SaveWriter;
 class SessionEnd;
 
 class ResultsKeeper : public QObject {
@@ -37,9 +39,13 @@ public:
     // to itself, and the stored place then stays. An empty function stops the asking.
     void TrackPosition(std::function<std::optional<QPoint>()> where);
 
-    // After a settled deal, a reset or new settings: puts the record on disk at once. The
-    // first failure of a run is shown in the error box; play then goes on quietly.
+    // After a settled deal, a reset or new settings: hands a copy of the record to the writer,
+    // which puts it on disk beside the play. The first failure of a run is shown in the error
+    // box, on the window's thread; play then goes on quietly.
     void SaveAfterChange();
+    // Until every record handed over is on disk, or a few seconds passed. Every ending waits
+    // so before its own save.
+    void FinishSaves();
     // At the player's close. A failed save keeps the window open and says why; from the
     // second failure on the player may leave without saving. True when the window may close.
     bool SaveAtClose(QWidget* owner);
@@ -53,13 +59,19 @@ signals:
     void ForwardRequested();
 
 private:
+    // The record with the window's place as it is now.
+    const StoredSettings& Current();
+    // On the calling thread, after any save in flight; throws when the file stays unwritten.
     void Save();
+    void ReportChangeFailure(const QString& message);
 
     QString path_;
     StoredSettings stored_;
     std::function<std::optional<QPoint>()> where_;
     SessionEnd* sessionEnd_ = nullptr;
     std::optional<RunningCopyLock> lock_;
+    // Only in the copy that holds the results: without it nothing is ever written.
+    std::unique_ptr<SaveWriter> writer_;
     bool changeSaveFailed_ = false;
     bool closeSaveFailed_ = false;
 };
