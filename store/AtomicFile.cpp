@@ -97,7 +97,33 @@ bool IsWritable(const StoredFile& file) {
 
 } // namespace
 
-bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes) {
+PendingFlush& PendingFlush::operator=(PendingFlush&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0)
+            CurrentSaveCalls().close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        folder_ = std::move(other.folder_);
+    }
+    return *this;
+}
+
+PendingFlush::~PendingFlush() {
+    if (fd_ >= 0)
+        CurrentSaveCalls().close(fd_);
+}
+
+bool PendingFlush::Flush() {
+    if (fd_ < 0)
+        return true;
+    SaveCalls& calls = CurrentSaveCalls();
+    bool flushed = RetriedOnSignal([&] { return calls.fsync(fd_); }) == 0;
+    if (calls.close(std::exchange(fd_, -1)) != 0 && errno != EINTR)
+        flushed = false;
+    SyncFolder(calls, folder_);
+    return flushed;
+}
+
+bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes, PendingFlush* later) {
     if (file.state == StoredFile::State::Refused || !IsWritable(file))
         return false;
     SaveCalls& calls = CurrentSaveCalls();
@@ -111,19 +137,26 @@ bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes) {
         return false;
     bool written = !exists || RetriedOnSignal([&] { return calls.fchmod(fd, file.mode); }) == 0;
     written = written && WriteAll(calls, fd, bytes);
-    written = written && RetriedOnSignal([&] { return calls.fsync(fd); }) == 0;
-    // The data is on the disk after fsync; a close cut short by a signal has still closed it.
-    if (calls.close(fd) != 0 && errno != EINTR)
+    written =
+        written && (later != nullptr || RetriedOnSignal([&] { return calls.fsync(fd); }) == 0);
+    // Kept open when the flush comes later; otherwise the data is on the disk after fsync, and
+    // a close cut short by a signal has still closed it.
+    if (later == nullptr && calls.close(fd) != 0 && errno != EINTR)
         written = false;
     const auto renamed = [&] {
         return RetriedOnSignal(
                    [&] { return calls.rename(copy.constData(), file.target.constData()); }) == 0;
     };
     if (!written || !renamed()) {
+        if (later != nullptr)
+            calls.close(fd);
         calls.unlink(copy.constData());
         return false;
     }
-    SyncFolder(calls, FolderOfPath(file.target));
+    if (later != nullptr)
+        *later = PendingFlush(fd, FolderOfPath(file.target));
+    else
+        SyncFolder(calls, FolderOfPath(file.target));
     return true;
 }
 

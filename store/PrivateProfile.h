@@ -3,6 +3,8 @@
 // case-insensitive lookup, trimmed and unquoted values, Windows-1250 bytes on disk,
 // every other line of the file kept as it was.
 
+#include "store/AtomicFile.h"
+
 #include <QString>
 
 #include <vector>
@@ -17,6 +19,7 @@ struct ProfileEntry {
 };
 
 // Sets each entry in turn, creating the file and the sections when missing, then replaces
-// the file once, atomically: all the entries reach the disk or none do. Returns false when
-// the file cannot be written.
-bool WriteProfileStrings(const QString& path, const std::vector<ProfileEntry>& entries);
+// the file once, atomically: all the entries reach the disk or none do (the flush to the disk
+// left in `later` when given). Returns false when the file cannot be written.
+bool WriteProfileStrings(const QString& path, const std::vector<ProfileEntry>& entries,
+                         PendingFlush* later = nullptr);

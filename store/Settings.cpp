@@ -41,7 +41,7 @@ StoredSettings LoadSettings(const QString& path) {
     return settings;
 }
 
-void SaveSettings(const QString& path, const StoredSettings& settings) {
+void SaveSettings(const QString& path, const StoredSettings& settings, PendingFlush* later) {
     StoredSettings values = settings;
     std::vector<ProfileEntry> entries;
     const auto fields = IntegerFields(values);
@@ -51,8 +51,12 @@ void SaveSettings(const QString& path, const StoredSettings& settings) {
     entries.push_back({NameKey.section.toString(), NameKey.key.toString(), values.Results.Name});
     // One read and one atomic replacement for all ten keys: a failed save leaves the whole
     // old file, never a file with only some of the keys new.
-    if (!WriteProfileStrings(path, entries))
-        throw std::runtime_error("Unable to write to " + path.toStdString());
+    if (!WriteProfileStrings(path, entries, later))
+        throw std::runtime_error(WriteFailure(path));
+}
+
+std::string WriteFailure(const QString& path) {
+    return "Unable to write to " + path.toStdString();
 }
 
 QString NameAsStored(const QString& path, const QString& name) {

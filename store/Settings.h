@@ -2,12 +2,14 @@
 // The settings and results file tavrik.ini: the window's position and the results.
 
 #include "game/Results.h"
+#include "store/AtomicFile.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 struct StoredSettings {
     std::int32_t Left = 10;
@@ -41,10 +43,14 @@ inline constexpr std::array<SettingsKey, 10> SettingsKeys{{
 // Reads every key in order; anything absent or invalid takes its default. Never fails.
 StoredSettings LoadSettings(const QString& path);
 
-// Writes every key in order, all in one atomic replacement of the file. Throws
-// std::runtime_error("Unable to write to <path>") when the file cannot be replaced; then
-// nothing is written and the old file stays whole.
-void SaveSettings(const QString& path, const StoredSettings& settings);
+// Writes every key in order, all in one atomic replacement of the file; with `later`, the flush
+// to the disk is left there. Throws std::runtime_error("Unable to write to <path>") when the
+// file cannot be replaced; then nothing is written and the old file stays whole.
+void SaveSettings(const QString& path, const StoredSettings& settings,
+                  PendingFlush* later = nullptr);
+
+// The error a failed save of `path` reports.
+std::string WriteFailure(const QString& path);
 
 // `name` as the next start will read it once saved into the file at `path`: blanks at its ends
 // and one pair of enclosing quotes gone, and what the file's encoding cannot hold a "?".

@@ -120,6 +120,20 @@ TEST_F(ResultsKeeperTest, AFailingSaveDuringPlayIsSaidOnceAndPlayGoesOn) {
     EXPECT_EQ(BoxesOf(BoxKind::Error).size(), 2u);
 }
 
+TEST_F(ResultsKeeperTest, AFlushTheDiskRefusesIsSaidOnceOnTheWindowsThread) {
+    Tfrm_Main& w = OpenShown();
+    CurrentSaveCalls().fsync = [](int) { return errno = EIO, -1; };
+    for (int deal = 0; deal < 2; ++deal) {
+        w.aUj->trigger();
+        w.aMegall->trigger();
+    }
+    OnDisk();
+    CurrentSaveCalls() = SystemSaveCalls();
+    const auto errors = BoxesOf(BoxKind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text, QStringLiteral("Unable to write to %1.").arg(SettingsFile()));
+}
+
 TEST_F(ResultsKeeperTest, AFileSizeLimitFailsTheSaveOpenlyAndKeepsTheOldFile) {
     StoredSettings old;
     old.Results.Money1 = 777;
@@ -170,22 +184,26 @@ struct EndingCase {
 class EndingWithASaveInFlight : public ResultsKeeperTest,
                                 public testing::WithParamInterface<EndingCase> {};
 
-TEST_P(EndingWithASaveInFlight, LeavesTheLatestRecordOnDisk) {
+TEST_P(EndingWithASaveInFlight, FinishesItAndLeavesTheLatestRecordOnDisk) {
     Tfrm_Main& w = OpenShown();
-    // The deal's copy is flushed slowly, so a save that did not wait for it would be overtaken.
-    auto flushing = std::make_shared<std::atomic_int>(0);
-    CurrentSaveCalls().fsync = [flushing](int fd) {
-        if (flushing->fetch_add(1) == 0)
+    // The deal's save is flushed slowly, as a busy disk does.
+    auto flushes = std::make_shared<std::atomic_int>(0);
+    auto finished = std::make_shared<std::atomic_bool>(false);
+    CurrentSaveCalls().fsync = [flushes, finished](int fd) {
+        if (flushes->fetch_add(1) == 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            *finished = true;
+        }
         return ::fsync(fd);
     };
     w.aUj->trigger();
     w.aMegall->trigger();
-    while (flushing->load() == 0) // its save is being flushed now
+    while (flushes->load() == 0) // its flush is under way now
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     Results().Money2 = 12345;
     GetParam().end(w, *keeper);
-    EXPECT_EQ(OnDisk().Results, Results()) << "an older record landed last";
+    EXPECT_TRUE(*finished) << "the ending did not wait for the flush in flight";
+    EXPECT_EQ(LoadSettings(SettingsFile()).Results, Results());
     CurrentSaveCalls() = SystemSaveCalls();
 }
 

@@ -2,13 +2,12 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
+#include "store/BackgroundFlush.h"
 #include "store/SaveCalls.h"
-#include "store/SaveWriter.h"
 #include "ui/start/SessionEnd.h"
 
 #include <cstdlib>
 #include <signal.h>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -38,11 +37,10 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
         return;
     }
     stored_ = LoadSettings(path_);
-    writer_ = std::make_unique<SaveWriter>(path_, [this](const std::string& error) {
-        // Called on the writer's thread: the box belongs on the window's.
+    flush_ = std::make_unique<BackgroundFlush>([this] {
+        // Told on the flushing thread: the box belongs on the window's.
         QMetaObject::invokeMethod(
-            this, [this, message = QString::fromStdString(error)] { ReportChangeFailure(message); },
-            Qt::QueuedConnection);
+            this, [this] { ReportChangeFailure(); }, Qt::QueuedConnection);
     });
     // Everything the exit handler touches is built before it is registered, so none of it is
     // destroyed by the time the handler runs.
@@ -55,8 +53,8 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
 ResultsKeeper::~ResultsKeeper() {
     if (keeperAtExit == this)
         keeperAtExit = nullptr;
-    // The writer finishes what it has before anything it reports to goes.
-    writer_.reset();
+    // The flush finishes before anything it reports to goes.
+    flush_.reset();
 }
 
 bool ResultsKeeper::AnotherCopyRuns() const {
@@ -83,30 +81,44 @@ const StoredSettings& ResultsKeeper::Current() {
 }
 
 void ResultsKeeper::Save() {
-    if (!writer_)
+    if (!flush_)
         return; // only the copy holding the results writes them
-    // A save in flight goes first, so an older record never lands over this one; a disk that
-    // holds it up past the limit leaves the last good file standing.
-    if (!writer_->WaitUntilIdle(ShutdownLimit))
-        throw std::runtime_error("Unable to write to " + path_.toStdString());
+    // The flush in flight first, so the disk gets the saves in their order.
+    FinishSaves();
     SaveSettings(path_, Current());
 }
 
 void ResultsKeeper::SaveAfterChange() {
-    if (writer_)
-        writer_->Submit(Current());
+    if (!flush_)
+        return;
+    PendingFlush later;
+    const auto replace = [&] { SaveSettings(path_, Current(), &later); };
+    if (!changeSaveFailed_) {
+        changeSaveFailed_ = !RunGuarded(replace);
+    } else {
+        // Said once is enough: the close will say it again, and offer a way out.
+        try {
+            replace();
+        } catch (...) {
+        }
+    }
+    if (!later.Empty())
+        flush_->Submit(std::move(later));
 }
 
 void ResultsKeeper::FinishSaves() {
-    if (writer_)
-        writer_->WaitUntilIdle(ShutdownLimit);
+    if (flush_)
+        flush_->WaitUntilIdle(ShutdownLimit);
 }
 
-void ResultsKeeper::ReportChangeFailure(const QString& message) {
-    // Said once is enough: the close will say it again, and offer a way out.
+void ResultsKeeper::ReportChangeFailure() {
     if (std::exchange(changeSaveFailed_, true))
         return;
-    RunGuarded([&] { ShowErrorBox(message); });
+    try {
+        ShowErrorBox(QString::fromStdString(WriteFailure(path_)));
+    } catch (...) {
+        // Nothing is left to report with; the close will say it again.
+    }
 }
 
 bool ResultsKeeper::SaveAtClose(QWidget* owner) {

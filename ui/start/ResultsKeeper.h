@@ -14,7 +14,7 @@
 #include <optional>
 
 class QWidget;
-class SaveWriter;
+class BackgroundFlush;
 class SessionEnd;
 
 class ResultsKeeper : public QObject {
@@ -39,11 +39,12 @@ public:
     // to itself, and the stored place then stays. An empty function stops the asking.
     void TrackPosition(std::function<std::optional<QPoint>()> where);
 
-    // After a settled deal, a reset or new settings: hands a copy of the record to the writer,
-    // which puts it on disk beside the play. The first failure of a run is shown in the error
-    // box, on the window's thread; play then goes on quietly.
+    // After a settled deal, a reset or new settings: replaces the file at once, leaving its
+    // flush to the disk to a thread of its own, so the window never waits for the disk. The
+    // first failure of a run is shown in the error box (a failed flush too, on the window's
+    // thread); play then goes on quietly.
     void SaveAfterChange();
-    // Until every record handed over is on disk, or a few seconds passed. Every ending waits
+    // Until the flushes in flight are on the disk, or a few seconds passed. Every ending waits
     // so before its own save.
     void FinishSaves();
     // At the player's close. A failed save keeps the window open and says why; from the
@@ -61,9 +62,9 @@ signals:
 private:
     // The record with the window's place as it is now.
     const StoredSettings& Current();
-    // On the calling thread, after any save in flight; throws when the file stays unwritten.
+    // Wholly on the calling thread, flush included; throws when the file stays unwritten.
     void Save();
-    void ReportChangeFailure(const QString& message);
+    void ReportChangeFailure();
 
     QString path_;
     StoredSettings stored_;
@@ -71,7 +72,7 @@ private:
     SessionEnd* sessionEnd_ = nullptr;
     std::optional<RunningCopyLock> lock_;
     // Only in the copy that holds the results: without it nothing is ever written.
-    std::unique_ptr<SaveWriter> writer_;
+    std::unique_ptr<BackgroundFlush> flush_;
     bool changeSaveFailed_ = false;
     bool closeSaveFailed_ = false;
 };
