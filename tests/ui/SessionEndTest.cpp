@@ -1,5 +1,5 @@
 // Signals that end the game: each must lead to the save, once, instead of ending the
-// program on the spot. SIGUSR1 only brings the table forward; SIGXFSZ ends nothing.
+// program on the spot. SIGXFSZ ends nothing.
 #include "ui/start/SessionEnd.h"
 
 #include <QCoreApplication>
@@ -12,14 +12,13 @@ namespace {
 
 struct Counts {
     int saves = 0;
-    int forwards = 0;
     bool ending = false;
 };
 
 Counts AfterSignal(int signalNumber) {
     Counts counts;
     {
-        SessionEnd end([&counts] { ++counts.saves; }, [&counts] { ++counts.forwards; }, nullptr);
+        SessionEnd end([&counts] { ++counts.saves; }, nullptr);
         std::raise(signalNumber);
         for (int i = 0; i < 10; ++i)
             QCoreApplication::processEvents();
@@ -34,15 +33,7 @@ TEST(SessionEnd, EveryEndingSignalSavesOnce) {
         const Counts counts = AfterSignal(signalNumber);
         EXPECT_TRUE(counts.ending);
         EXPECT_EQ(counts.saves, 1);
-        EXPECT_EQ(counts.forwards, 0);
     }
-}
-
-TEST(SessionEnd, ASecondStartOnlyBringsTheTableForward) {
-    const Counts counts = AfterSignal(SIGUSR1);
-    EXPECT_FALSE(counts.ending);
-    EXPECT_EQ(counts.saves, 0);
-    EXPECT_EQ(counts.forwards, 1);
 }
 
 TEST(SessionEnd, AFileSizeLimitKillsNothing) {

@@ -7,7 +7,6 @@
 #include "ui/start/SessionEnd.h"
 
 #include <cstdlib>
-#include <signal.h>
 #include <utility>
 
 namespace {
@@ -26,17 +25,21 @@ void SaveAtExit() {
 
 ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
     : QObject(parent), path_(SettingsFilePath(programDir)) {
-    // The handlers come first: a second start may signal as soon as the lock is taken.
-    sessionEnd_ =
-        new SessionEnd([this] { SaveQuietly(); }, [this] { emit ForwardRequested(); }, this);
-    lock_.emplace(path_);
-    if (AnotherCopyRuns()) {
-        // This copy holds only the defaults: any save of its own, at a session checkpoint or
-        // a signal while it says the game runs already, would wipe the other copy's results.
-        delete std::exchange(sessionEnd_, nullptr);
+    places_ = CopyPlacesOf(path_);
+    if (!places_.beside.isEmpty())
+        lock_.emplace(places_.beside);
+    if (!places_.runtime.isEmpty())
+        runtimeLock_.emplace(places_.runtime);
+    // This copy holds only the defaults: any save of its own, at a session checkpoint or a
+    // signal while it says the game runs already, would wipe the other copy's results.
+    if (AnotherCopyRuns() || NoLock())
         return;
-    }
+    sessionEnd_ = new SessionEnd([this] { SaveQuietly(); }, this);
     stored_ = LoadSettings(path_);
+    if (!places_.runtime.isEmpty()) {
+        auto* listener = new ForwardListener(places_.runtime + QStringLiteral(".socket"), this);
+        connect(listener, &ForwardListener::Requested, this, &ResultsKeeper::ForwardRequested);
+    }
     flush_ = std::make_unique<BackgroundFlush>([this] {
         // Told on the flushing thread: the box belongs on the window's.
         QMetaObject::invokeMethod(
@@ -58,12 +61,24 @@ ResultsKeeper::~ResultsKeeper() {
 }
 
 bool ResultsKeeper::AnotherCopyRuns() const {
-    return lock_->Status() == RunningCopyLock::State::HeldElsewhere;
+    const auto elsewhere = [](const std::optional<RunningCopyLock>& lock) {
+        return lock && lock->Status() == RunningCopyLock::State::HeldElsewhere;
+    };
+    return elsewhere(lock_) || elsewhere(runtimeLock_);
 }
 
-bool ResultsKeeper::BringOtherCopyForward() const {
-    const pid_t holder = lock_->Holder();
-    return holder > 0 && ::kill(holder, SIGUSR1) == 0;
+bool ResultsKeeper::NoLock() const {
+    const auto held = [](const std::optional<RunningCopyLock>& lock) {
+        return lock && lock->Status() == RunningCopyLock::State::Held;
+    };
+    // A file the store cannot resolve is never written, so it needs no lock.
+    return !places_.beside.isEmpty() && !held(lock_) && !held(runtimeLock_);
+}
+
+ForwardReply ResultsKeeper::AskOtherCopy(const ForwardRequest& request) const {
+    if (places_.runtime.isEmpty())
+        return {};
+    return AskRunningCopy(places_.runtime + QStringLiteral(".socket"), request, 3000);
 }
 
 void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) {

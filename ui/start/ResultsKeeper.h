@@ -3,8 +3,10 @@
 // save, what a failed save at a close means, and every other way the program can end. The
 // window draws the record and asks for saves; nothing else touches the file.
 
+#include "store/CopyPlaces.h"
 #include "store/RunningCopyLock.h"
 #include "store/Settings.h"
+#include "ui/start/CopyChannel.h"
 
 #include <QObject>
 #include <QPoint>
@@ -20,16 +22,20 @@ class SessionEnd;
 class ResultsKeeper : public QObject {
     Q_OBJECT
 public:
-    // Finds the results file of the program in `programDir`, takes the one-copy lock on it and,
-    // when this copy may run, reads it. From here on the session end, SIGTERM, SIGHUP, SIGINT
-    // and the program's exit (also Qt's own when the display is lost) save what was settled.
+    // Finds the results file of the program in `programDir`, takes the one-copy locks on it and,
+    // when this copy may run, reads it and listens for second starts. From here on the session
+    // end, SIGTERM, SIGHUP, SIGINT and the program's exit (also Qt's own when the display is
+    // lost) save what was settled.
     explicit ResultsKeeper(const QString& programDir, QObject* parent = nullptr);
     ~ResultsKeeper() override;
 
     // Another running copy owns this results file; this copy must not play on it.
     bool AnotherCopyRuns() const;
-    // Asks that copy to come to the front. False when it cannot be reached.
-    bool BringOtherCopyForward() const;
+    // Neither lock on a file the store would write could be had: nothing would stop a second
+    // table on it.
+    bool NoLock() const;
+    // Asks the running copy to bring its table forward, and says what it answered.
+    ForwardReply AskOtherCopy(const ForwardRequest& request) const;
 
     TBeall& Results() { return stored_.Results; }
     QPoint StoredPosition() const { return {stored_.Left, stored_.Top}; }
@@ -56,8 +62,9 @@ public:
     bool Ending() const;
 
 signals:
-    // A second start of the game on this results file wants this copy in front.
-    void ForwardRequested();
+    // A second start of the game on this results file, on this display, wants this copy in
+    // front.
+    void ForwardRequested(const ForwardRequest& request);
 
 private:
     // The record with the window's place as it is now.
@@ -70,7 +77,9 @@ private:
     StoredSettings stored_;
     std::function<std::optional<QPoint>()> where_;
     SessionEnd* sessionEnd_ = nullptr;
-    std::optional<RunningCopyLock> lock_;
+    CopyPlaces places_;
+    // Beside the file, and in the runtime folder.
+    std::optional<RunningCopyLock> lock_, runtimeLock_;
     // Only in the copy that holds the results: without it nothing is ever written.
     std::unique_ptr<BackgroundFlush> flush_;
     bool changeSaveFailed_ = false;

@@ -30,8 +30,6 @@ void OnSignal(int signalNumber) {
 
 // Ctrl+C in the terminal that started the game ends it like a polite kill: with a save.
 constexpr int EndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
-// A second start of the game on the same results asks this copy to come forward.
-constexpr int ForwardSignal = SIGUSR1;
 
 void SetHandler(int signalNumber, void (*handler)(int)) {
     struct sigaction action {};
@@ -43,9 +41,8 @@ void SetHandler(int signalNumber, void (*handler)(int)) {
 
 } // namespace
 
-SessionEnd::SessionEnd(std::function<void()> onEnd, std::function<void()> onForward,
-                       QObject* parent)
-    : QObject(parent), onEnd_(std::move(onEnd)), onForward_(std::move(onForward)) {
+SessionEnd::SessionEnd(std::function<void()> onEnd, QObject* parent)
+    : QObject(parent), onEnd_(std::move(onEnd)) {
     // A file-size limit would otherwise kill the program in the middle of a save, losing the
     // run without a word; ignored, the write fails and the save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -64,7 +61,6 @@ SessionEnd::SessionEnd(std::function<void()> onEnd, std::function<void()> onForw
     signalPipeWriteEnd = pipe_[1];
     for (const int signalNumber : EndingSignals)
         SetHandler(signalNumber, OnSignal);
-    SetHandler(ForwardSignal, OnSignal);
 }
 
 SessionEnd::~SessionEnd() {
@@ -74,7 +70,6 @@ SessionEnd::~SessionEnd() {
     if (previousPipe_ < 0) {
         for (const int signalNumber : EndingSignals)
             SetHandler(signalNumber, SIG_DFL);
-        SetHandler(ForwardSignal, SIG_DFL);
     }
     delete notifier_;
     ::close(pipe_[0]);
@@ -90,13 +85,8 @@ bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
 void SessionEnd::ReadSignals() {
     char bytes[16];
     bool end = false;
-    bool forward = false;
-    for (ssize_t count; (count = ::read(pipe_[0], bytes, sizeof bytes)) > 0;) {
-        for (ssize_t i = 0; i < count; ++i)
-            (bytes[i] == static_cast<char>(ForwardSignal) ? forward : end) = true;
-    }
-    if (forward && !ending_ && onForward_)
-        onForward_();
+    for (ssize_t count; (count = ::read(pipe_[0], bytes, sizeof bytes)) > 0;)
+        end = true;
     if (!end || ending_)
         return;
     ending_ = true;

@@ -5,6 +5,7 @@
 #include "ui/look/Fonts.h"
 #include "ui/look/ToolTipStyle.h"
 #include "ui/start/CommandLine.h"
+#include "ui/start/CopyChannel.h"
 #include "ui/start/DisplayCheck.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/Main.h"
@@ -12,6 +13,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -42,6 +46,8 @@ int main(int argc, char** argv) {
         ReportNoDisplay();
         return 1;
     }
+    // Taken before Qt reads and clears them: a second start passes them to the running table.
+    ForwardRequest launch{{}, qgetenv("DESKTOP_STARTUP_ID"), qgetenv("XDG_ACTIVATION_TOKEN")};
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("huszonegy"));
     // No application display name: on X11 Qt appends it to every caption, and the dialogs
@@ -53,21 +59,40 @@ int main(int argc, char** argv) {
     // Without its own folder the game has neither pictures nor a settings file.
     if (!RunGuarded(InitProgramDir))
         return 1;
+    launch.display = OwnDisplay();
     RegisterWindowsFonts();
     InstallToolTipStyle();
 
     // The one owner of the results and their file, for as long as the program runs.
-    ResultsKeeper keeper(ProgramDir.real);
-    if (keeper.AnotherCopyRuns()) {
+    auto keeper = std::make_unique<ResultsKeeper>(ProgramDir.real);
+    if (keeper->AnotherCopyRuns()) {
         // Two tables on one file would each overwrite the other's deals: the player gets the
         // one already running.
-        if (keeper.BringOtherCopyForward())
+        const ForwardReply reply = keeper->AskOtherCopy(launch);
+        if (reply.answer == ForwardAnswer::Forwarded)
             return 0;
-        ShowMessageBox(QStringLiteral("A játék már fut, de nem sikerült előhozni az ablakát."),
-                       nullptr);
+        if (reply.answer == ForwardAnswer::NoAnswer) {
+            // A copy that is ending right now cannot answer; its locks go with it.
+            keeper.reset();
+            QThread::msleep(500);
+            keeper = std::make_unique<ResultsKeeper>(ProgramDir.real);
+        }
+        if (keeper->AnotherCopyRuns()) {
+            ShowMessageBox(
+                reply.answer == ForwardAnswer::OtherDisplay
+                    ? QStringLiteral("A játék már fut egy másik képernyőn (%1).").arg(reply.display)
+                    : QStringLiteral("A játék már fut, de nem válaszol."),
+                nullptr);
+            return 1;
+        }
+    }
+    if (keeper->NoLock()) {
+        ShowMessageBox(
+            QStringLiteral("Nem sikerült lefoglalni az eredményfájlt: %1").arg(keeper->Path()),
+            nullptr);
         return 1;
     }
-    Tfrm_Main frm_Main(keeper);
+    Tfrm_Main frm_Main(*keeper);
     frm_Main.show();
     return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 #include "ui/look/ToolTipStyle.h"
 #include "ui/speech/TableAccessibility.h"
 #include "ui/speech/TableSpeech.h"
+#include "ui/start/DesktopActivation.h"
 #include "ui/start/Exe.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/CardPlace.h"
@@ -19,6 +20,7 @@
 #include "ui/table/TablePlacement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -57,7 +59,8 @@ Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
     Exe = new TExe(this);
     Exe->Command = HomepageAddress();
     Game.ResultsChanged = [this] { keeper_.SaveAfterChange(); };
-    connect(&keeper_, &ResultsKeeper::ForwardRequested, this, &Tfrm_Main::ComeForward);
+    connect(&keeper_, &ResultsKeeper::ForwardRequested, this,
+            [this](const ForwardRequest& request) { RunGuarded([&] { ComeForward(request); }); });
     RunGuarded([this] { FormCreate(); });
 }
 
@@ -337,12 +340,14 @@ void Tfrm_Main::FormClose(QCloseEvent* event) {
         event->ignore();
 }
 
-void Tfrm_Main::ComeForward() {
-    // The player started the game again: this table is the one to play at.
+void Tfrm_Main::ComeForward(const ForwardRequest& request) {
+    // The player started the game again: this table is the one to play at, or the box it has
+    // up, which is what the player must answer first.
     if (isMinimized())
         showNormal();
     raise();
-    activateWindow();
+    QWidget* box = QApplication::activeModalWidget();
+    BringForward(box != nullptr ? *box : *this, request);
 }
 
 void Tfrm_Main::aUjExecute() {

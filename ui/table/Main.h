@@ -18,6 +18,7 @@ class TExe;
 class ButtonTips;
 class ResultsKeeper;
 class Announcer;
+struct ForwardRequest;
 
 class Tfrm_Main : public QWidget, public Table {
     Q_OBJECT
@@ -114,7 +115,7 @@ private:
                         const QList<QKeySequence>& keys, void (Tfrm_Main::*execute)());
     void FormCreate();
     void FormClose(QCloseEvent* event);
-    void ComeForward();
+    void ComeForward(const ForwardRequest& request);
     void Image2MouseDown(Qt::MouseButton button);
     void Image2MouseMove();
     void Image2MouseUp();

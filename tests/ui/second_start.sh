@@ -1,0 +1,136 @@
+#!/bin/sh
+# A second start on the same results, measured on the real program under a private X server:
+# it asks the running table over its socket and leaves only with an answer. A program that
+# merely holds the lock file, a stopped table and a table on another display each give the start
+# a box and a non-zero status; a lock that is a folder, another user's file, deleted, or reached
+# through a linked folder never lets a second table open; under mutter the launch's startup id
+# makes the minimised table the active window.
+# Usage: second_start.sh BUILD_DIR. Exit 77 when Xvfb or xdotool is missing.
+set -u
+HERE=$(cd "$(dirname "$0")" && pwd)
+. "$HERE/../../packaging/xsession.sh"
+[ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
+BUILD=$1
+need_game "$BUILD" Xvfb xdotool xmessage python3
+FAILURES=0
+scratch_game "$BUILD" || exit 2
+GAME="$SCRATCH/game"
+fail() { echo "FAIL: $*" >&2; FAILURES=$((FAILURES + 1)); }
+start_private_x "$SCRATCH" 1024x768x24 || { echo "Xvfb did not start" >&2; exit 2; }
+
+# second [GAME_DIR [ENV...]]: starts the game again and prints how it ended: "0" when it left
+# without a window, "box STATUS" when it said something in a box (closed with Return).
+second() {
+    _dir=${1:-$GAME}
+    [ $# -gt 0 ] && shift
+    (game_env env "$@" "$_dir/huszonegy") >>"$SCRATCH/game.log" 2>&1 &
+    _pid=$!
+    _box=$(wait_for_window "$_pid" 15)
+    _found=$?
+    if [ "$_found" -eq 0 ]; then
+        _name=$(xdotool getwindowname "$_box")
+        xdotool windowfocus "$_box" 2>/dev/null
+        xdotool key --clearmodifiers Return
+        wait_for_end "$_pid" 10 || { kill -KILL "$_pid"; echo "stuck $_name"; return; }
+    fi
+    wait "$_pid"
+    _status=$?
+    if [ "$_found" -eq 0 ]; then echo "box $_status $_name"; else echo "$_status"; fi
+}
+
+# expect_box WHAT RESULT: the start said why in a box (not a table of its own) and failed.
+expect_box() {
+    case $2 in
+    "box 0"*) fail "$1: the start said something but ended with status 0" ;;
+    *"21 - A kártyajáték") fail "$1: a second table opened" ;;
+    box*) echo "$1: told in a box, status ${2#box }" ;;
+    *) fail "$1: no word from the start ($2)" ;;
+    esac
+}
+
+# A program of the player's that holds the lock file is not the game: it lives on.
+python3 -c 'import fcntl, sys, time
+f = open(sys.argv[1], "a"); fcntl.lockf(f, fcntl.LOCK_EX); open(sys.argv[2], "w").close(); time.sleep(60)' \
+    "$GAME/tavrik.ini.lock" "$SCRATCH/locked" &
+HOLDER=$!
+until [ -e "$SCRATCH/locked" ]; do sleep 0.1; done
+expect_box "a foreign lock holder" "$(second)"
+process_alive "$HOLDER" || fail "a foreign lock holder: it was killed"
+kill "$HOLDER"
+wait "$HOLDER" 2>/dev/null
+
+# The running table is stopped, or runs on another display: no table comes, and the start says so.
+launch_game
+kill -STOP "$RUNNING"
+expect_box "a stopped table" "$(second)"
+kill -CONT "$RUNNING"
+OTHER_SCRATCH=$(mktemp -d)
+TABLE_DISPLAY=$DISPLAY
+TABLE_XVFB=$XVFB_PID
+start_private_x "$OTHER_SCRATCH" 800x600x24 || { echo "a second Xvfb did not start" >&2; exit 2; }
+expect_box "a table on another display" "$(second)"
+stop_private_x
+rm -rf "$OTHER_SCRATCH"
+DISPLAY=$TABLE_DISPLAY XVFB_PID=$TABLE_XVFB
+[ "$(second)" = 0 ] || fail "the same display: the start did not leave quietly"
+end_process "$RUNNING" 20
+RUNNING=
+
+# Locks that cannot be had, or are gone: never a second table.
+mkdir -p "$SCRATCH/linked"
+cp "$GAME/huszonegy" "$SCRATCH/linked/" && ln -s "$GAME/Images" "$SCRATCH/linked/Images"
+ln -s "$GAME/tavrik.ini" "$SCRATCH/linked/tavrik.ini"
+for case in folder foreign deleted linked; do
+    rm -rf "$GAME/tavrik.ini.lock"
+    case $case in
+    folder) mkdir "$GAME/tavrik.ini.lock" ;;
+    foreign) : >"$GAME/tavrik.ini.lock" && chown 65534 "$GAME/tavrik.ini.lock" 2>/dev/null ||
+        { echo "foreign: skipped, cannot give a file away"; continue; } ;;
+    esac
+    launch_game
+    [ "$case" = deleted ] && rm -f "$GAME/tavrik.ini.lock"
+    result=$(if [ "$case" = linked ]; then second "$SCRATCH/linked"; else second; fi)
+    case $result in
+    0) echo "lock $case: the running table was asked" ;;
+    *) expect_box "lock $case" "$result" ;;
+    esac
+    end_process "$RUNNING" 20
+    RUNNING=
+done
+
+# Under mutter the running table comes forward with the launch's own time.
+if command -v mutter >/dev/null 2>&1 && command -v dbus-run-session >/dev/null 2>&1 &&
+    [ -x "$BUILD/server_time" ]; then
+    rm -rf "$GAME/tavrik.ini.lock"
+    HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" dbus-run-session -- \
+        mutter --x11 --replace --sm-disable >"$SCRATCH/mutter.log" 2>&1 &
+    WM=$!
+    sleep 3
+    launch_game
+    xdotool windowfocus "$TABLE" 2>/dev/null
+    xdotool key --clearmodifiers Escape # to the taskbar
+    # The player works in another window meanwhile: the table's own last time is older.
+    xmessage -geometry +0+0 "another program" &
+    OTHER=$!
+    sleep 1
+    timeout 10 xdotool search --sync --onlyvisible --class xmessage windowactivate --sync \
+        key space 2>/dev/null
+    sleep 0.5
+    result=$(second "$GAME" DESKTOP_STARTUP_ID="huszonegy-test_TIME$("$BUILD/server_time")")
+    [ "$result" = 0 ] || fail "mutter: the start ended with $result"
+    _tries=0
+    until [ "$(xdotool getactivewindow 2>/dev/null)" = "$TABLE" ]; do
+        _tries=$((_tries + 1))
+        [ "$_tries" -le 50 ] || { fail "mutter: the table is not the active window"; break; }
+        sleep 0.1
+    done
+    [ "$_tries" -le 50 ] && echo "mutter: the minimised table came forward as the active window"
+    end_process "$RUNNING" 20
+    RUNNING=
+    kill "$WM" "$OTHER" 2>/dev/null
+else
+    echo "mutter: skipped, no mutter, dbus-run-session or server_time"
+fi
+
+[ "$FAILURES" -eq 0 ] || { echo "$FAILURES failures" >&2; exit 1; }
+echo "every second start was answered or said why not"
