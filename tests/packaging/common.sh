@@ -133,7 +133,7 @@ check_tree() {
             problem "no licence text share/doc/huszonegy/LICENSE"
         _documents='share/doc/huszonegy/LICENSE'
     else
-        _documents='share/doc/huszonegy(-data)?/(copyright|changelog(\.Debian)?\.gz)|share/lintian/overrides/huszonegy'
+        _documents='share/doc/huszonegy(-data)?/(copyright|changelog(\.Debian)?\.gz)|share/lintian/overrides/huszonegy(-data)?'
         check_package_documents "$1"
     fi
     _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images)|share/games/huszonegy/Images/[^/]+\.bmp|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/man/(hu/)?man6/huszonegy\.6\.gz|'"$_documents"')$')
