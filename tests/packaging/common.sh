@@ -83,9 +83,7 @@ check_png() {
 
 # check_tree PREFIX INSTALLED_FOLDER [package]: everything the game installs is there, nothing
 # else is, and the install marker names INSTALLED_FOLDER, where the program folder will be found.
-# The pictures live under share/ and the program's Images/ is a relative link to them. Our
-# packages add their Debian documents (copyright, changelogs, lintian override); an install
-# from the sources has the licence text instead, and nothing of a Debian package's.
+# The pictures live under share/, Images/ is a relative link to them; only packages have Debian docs.
 check_tree() {
     _app=$1/lib/huszonegy
     _pictures=$1/share/games/huszonegy/Images
@@ -125,22 +123,20 @@ check_tree() {
     _svg=$1/share/icons/hicolor/scalable/apps/huszonegy.svg
     [ -f "$_svg" ] && grep -q '<svg' "$_svg" || problem "no scalable icon $_svg"
     for _page in share/man/man6/huszonegy.6.gz share/man/hu/man6/huszonegy.6.gz; do
-        gzip -dc "$1/$_page" 2>/dev/null | sed 's/\\-/-/g' | grep -q -x -F ".I ${2%/*/*}/lib/huszonegy/" ||
-            problem "$_page is not gzip-compressed or does not name ${2%/*/*}/lib/huszonegy/"
+        gzip -dc "$1/$_page" | sed 's/\\-/-/g' | grep -q -x -F ".I ${2%/*/*}/lib/huszonegy/" ||
+            problem "$_page does not name ${2%/*/*}/lib/huszonegy/"
     done
-    if [ "${3:-}" != package ]; then
-        grep -q 'GNU GENERAL PUBLIC LICENSE' "$1/share/doc/huszonegy/LICENSE" 2>/dev/null ||
-            problem "no licence text share/doc/huszonegy/LICENSE"
-        _documents='share/doc/huszonegy/LICENSE'
-    else
+    _documents='share/doc/huszonegy/LICENSE'
+    if [ "${3:-}" = package ]; then
         _documents='share/doc/huszonegy(-data)?/(copyright|changelog(\.Debian)?\.gz)|share/lintian/overrides/huszonegy(-data)?'
         check_package_documents "$1"
+    else
+        grep -q 'GNU GENERAL PUBLIC LICENSE' "$1/$_documents" || problem "no licence text $_documents"
     fi
     _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images)|share/games/huszonegy/Images/[^/]+\.bmp|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/man/(hu/)?man6/huszonegy\.6\.gz|'"$_documents"')$')
     [ -z "$_stray" ] || problem "files that do not belong to the game: $_stray"
 }
 
-# check_package_documents PREFIX: the Debian documents of both our packages.
 check_package_documents() {
     for _page in share/doc/huszonegy/changelog.gz share/doc/huszonegy/changelog.Debian.gz \
         share/doc/huszonegy-data/changelog.gz share/doc/huszonegy-data/changelog.Debian.gz; do

@@ -4,10 +4,8 @@
 # that folder is a link to /usr/share/games/huszonegy/Images, in the pictures' own package. dpkg alone would leave the folder empty and the game
 # unable to open its cards. Both packages go into a dpkg root of their own; after the upgrade
 # the link and every picture are there, dpkg knows the new version, the game draws its cards
-# on a private X server, and a purge leaves nothing of the game behind.
-# The earlier package is this one repacked in the earlier layout, or HUSZONEGY_OLD_DEB. Before
-# that, this release replaces its package numbered 1.0.0.9-2, which already had the link and
-# which dpkg counts as newer: the packages of ours give way to a distribution's.
+# on a private X server, and a purge leaves nothing of the game behind; so does 1.0.0.9-2, newer to dpkg.
+# The earlier package is this one repacked in the earlier layout, or HUSZONEGY_OLD_DEB.
 # Usage: upgrade_deb.sh BUILD_DIR PACKAGE_VERSION
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -35,12 +33,8 @@ if [ -z "$old" ]; then
 fi
 
 root=$SCRATCH/sysroot
-# fresh_root: an empty dpkg root.
-fresh_root() {
-    rm -rf "$root"
-    mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/triggers" \
-        "$root/usr" && : >"$root/var/lib/dpkg/status" || fail "no dpkg root"
-}
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/triggers" \
+    "$root/usr" && : >"$root/var/lib/dpkg/status" || fail "no dpkg root"
 # dpkg_root ARGUMENTS...: dpkg on the scratch root, the scripts run without chroot (dpkg tells
 # them the root), the libraries and fonts the game needs being the machine's own.
 dpkg_root() {
@@ -50,34 +44,23 @@ dpkg_root() {
         >>"$SCRATCH/dpkg.log" 2>&1
 }
 
-# install_over EARLIER: installs this release over the EARLIER package the root holds.
-install_over() {
-    dpkg_root -i "$DATA_DEB" "$DEB" || fail "installing over $1 failed: $(cat "$SCRATCH/dpkg.log")"
-    [ "$(dpkg-query --root="$root" -W -f='${Version} ${db:Status-Status}' huszonegy)" = "$VERSION installed" ] ||
-        problem "dpkg does not know $VERSION installed: $(dpkg-query --root="$root" -W huszonegy)"
-    check_tree "$root/usr" /usr/lib/huszonegy package
-    leftovers=$(find "$root/usr" -name '*.dpkg-*')
-    [ -z "$leftovers" ] || problem "installing over $1 left: $leftovers"
-    [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) after installing over $1"
-}
-
-mkdir "$SCRATCH/revision2"
-for package in "$DATA_DEB" "$DEB"; do
-    tree=$SCRATCH/revision2/tree
-    dpkg-deb -R "$package" "$tree" &&
-        sed -i 's/^Version: .*/Version: 1.0.0.9-2/; /^Depends:/s/(= [^)]*)/(= 1.0.0.9-2)/' "$tree/DEBIAN/control" &&
-        dpkg-deb --root-owner-group -Zxz -b "$tree" "$SCRATCH/revision2/${package##*/}" >/dev/null &&
-        rm -r "$tree" || fail "the package numbered 1.0.0.9-2 could not be made"
-done
-fresh_root
-dpkg_root -i "$SCRATCH/revision2/"*.deb || fail "1.0.0.9-2 did not install: $(cat "$SCRATCH/dpkg.log")"
-install_over 1.0.0.9-2
-
-fresh_root
 dpkg_root -i "$old" || fail "the earlier package did not install: $(cat "$SCRATCH/dpkg.log")"
 [ -d "$root/usr/lib/huszonegy/Images" ] && [ ! -L "$root/usr/lib/huszonegy/Images" ] ||
     fail "the earlier package did not leave a real Images folder"
-install_over "the earlier package"
+dpkg_root -i "$DATA_DEB" "$DEB" || fail "the upgrade failed: $(cat "$SCRATCH/dpkg.log")"
+[ "$(dpkg-query --root="$root" -W -f='${Version} ${db:Status-Status}' huszonegy)" = "$VERSION installed" ] ||
+    problem "dpkg does not know $VERSION installed: $(dpkg-query --root="$root" -W huszonegy)"
+check_tree "$root/usr" /usr/lib/huszonegy package
+leftovers=$(find "$root/usr" -name '*.dpkg-*')
+[ -z "$leftovers" ] || problem "the upgrade left: $leftovers"
+[ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) after the upgrade"
+for package in "$DATA_DEB" "$DEB"; do
+    dpkg-deb -R "$package" "$SCRATCH/r" && sed -i "s/$VERSION/1.0.0.9-2/g" "$SCRATCH/r/DEBIAN/control" &&
+        dpkg-deb --root-owner-group -b "$SCRATCH/r" "$SCRATCH/${package##*/}-2" >/dev/null && rm -r "$SCRATCH/r" || fail "no 1.0.0.9-2"
+done
+dpkg_root -i "$SCRATCH/"*.deb-2 && dpkg_root -i "$DATA_DEB" "$DEB" || fail "replacing 1.0.0.9-2 failed: $(cat "$SCRATCH/dpkg.log")"
+[ "$(dpkg-query --root="$root" -W -f='${Version}' huszonegy)" = "$VERSION" ] || problem "1.0.0.9-2 stays installed"
+check_tree "$root/usr" /usr/lib/huszonegy package
 
 # The game from the upgraded root: its marker names the folder it is in now, as installed.
 app=$root/usr/lib/huszonegy
