@@ -81,9 +81,9 @@ check_png() {
         problem "$1 is $(be32 "$1" 16)x$(be32 "$1" 20), not ${2}x$2"
 }
 
-# check_tree PREFIX INSTALLED_FOLDER [package]: everything the game installs is there, nothing
-# else is, and the install marker names INSTALLED_FOLDER, where the program folder will be found.
-# The pictures live under share/, Images/ is a relative link to them; only packages have Debian docs.
+# check_tree PREFIX INSTALLED_FOLDER [package]: everything the game installs is there, nothing else is,
+# and the install marker names INSTALLED_FOLDER, where the program folder will be found.
+# The pictures live under share/ and the program's Images/ is a relative link to them.
 check_tree() {
     _app=$1/lib/huszonegy
     _pictures=$1/share/games/huszonegy/Images
@@ -126,12 +126,11 @@ check_tree() {
         gzip -dc "$1/$_page" | sed 's/\\-/-/g' | grep -q -x -F ".I ${2%/*/*}/lib/huszonegy/" ||
             problem "$_page does not name ${2%/*/*}/lib/huszonegy/"
     done
-    _documents='share/doc/huszonegy/LICENSE'
-    if [ "${3:-}" = package ]; then
+    if [ "${3:-}" = package ]; then # only our packages carry Debian documents
         _documents='share/doc/huszonegy(-data)?/(copyright|changelog(\.Debian)?\.gz)|share/lintian/overrides/huszonegy(-data)?'
         check_package_documents "$1"
     else
-        grep -q 'GNU GENERAL PUBLIC LICENSE' "$1/$_documents" || problem "no licence text $_documents"
+        _documents=share/doc/huszonegy/LICENSE && grep -q 'GNU GENERAL PUBLIC' "$1/$_documents" || problem "no $_documents"
     fi
     _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images)|share/games/huszonegy/Images/[^/]+\.bmp|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/man/(hu/)?man6/huszonegy\.6\.gz|'"$_documents"')$')
     [ -z "$_stray" ] || problem "files that do not belong to the game: $_stray"

@@ -20,7 +20,7 @@ old=${HUSZONEGY_OLD_DEB:-}
 if [ -z "$old" ]; then
     tree=$SCRATCH/old
     dpkg-deb -R "$DEB" "$tree" && dpkg-deb -x "$DATA_DEB" "$tree" || fail "dpkg-deb -R failed"
-    rm -r "$tree/usr/share/doc/huszonegy-data"
+    rm -r "$tree/usr/share/doc/huszonegy-data" "$tree/usr/share/lintian/overrides/huszonegy-data"
     sed -i '/^Depends:/s/huszonegy-data ([^)]*), //' "$tree/DEBIAN/control"
     rm -f "$tree/DEBIAN/preinst" "$tree/DEBIAN/postinst" "$tree/DEBIAN/postrm"
     rm "$tree/usr/lib/huszonegy/Images"
