@@ -81,7 +81,7 @@ check_png() {
         problem "$1 is $(be32 "$1" 16)x$(be32 "$1" 20), not ${2}x$2"
 }
 
-# check_tree PREFIX INSTALLED_FOLDER: everything the game installs is there, nothing else is,
+# check_tree PREFIX INSTALLED_FOLDER [package]: everything the game installs is there, nothing else is,
 # and the install marker names INSTALLED_FOLDER, where the program folder will be found.
 # The pictures live under share/ and the program's Images/ is a relative link to them.
 check_tree() {
@@ -122,8 +122,22 @@ check_tree() {
     done
     _svg=$1/share/icons/hicolor/scalable/apps/huszonegy.svg
     [ -f "$_svg" ] && grep -q '<svg' "$_svg" || problem "no scalable icon $_svg"
-    for _page in share/man/man6/huszonegy.6.gz share/man/hu/man6/huszonegy.6.gz \
-        share/doc/huszonegy/changelog.gz share/doc/huszonegy/changelog.Debian.gz \
+    for _page in share/man/man6/huszonegy.6.gz share/man/hu/man6/huszonegy.6.gz; do
+        gzip -dc "$1/$_page" | sed 's/\\-/-/g' | grep -q -x -F ".I ${2%/*/*}/lib/huszonegy/" ||
+            problem "$_page does not name ${2%/*/*}/lib/huszonegy/"
+    done
+    if [ "${3:-}" = package ]; then # only our packages carry Debian documents
+        _documents='share/doc/huszonegy(-data)?/(copyright|changelog(\.Debian)?\.gz)|share/lintian/overrides/huszonegy(-data)?'
+        check_package_documents "$1"
+    else
+        _documents=share/doc/huszonegy/LICENSE && grep -q 'GNU GENERAL PUBLIC' "$1/$_documents" || problem "no $_documents"
+    fi
+    _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images)|share/games/huszonegy/Images/[^/]+\.bmp|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/man/(hu/)?man6/huszonegy\.6\.gz|'"$_documents"')$')
+    [ -z "$_stray" ] || problem "files that do not belong to the game: $_stray"
+}
+
+check_package_documents() {
+    for _page in share/doc/huszonegy/changelog.gz share/doc/huszonegy/changelog.Debian.gz \
         share/doc/huszonegy-data/changelog.gz share/doc/huszonegy-data/changelog.Debian.gz; do
         gzip -t "$1/$_page" 2>/dev/null || problem "no gzip-compressed $_page"
     done
@@ -136,9 +150,6 @@ check_tree() {
         problem "no lintian override for huszonegy"
     ! grep -q 'image-file-in-usr-lib' "$1/share/lintian/overrides/huszonegy" 2>/dev/null ||
         problem "the package still hides pictures in /usr/lib behind an override"
-
-    _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images)|share/games/huszonegy/Images/[^/]+\.bmp|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/doc/huszonegy(-data)?/(copyright|changelog(\.Debian)?\.gz)|share/man/(hu/)?man6/huszonegy\.6\.gz|share/lintian/overrides/huszonegy)$')
-    [ -z "$_stray" ] || problem "files that do not belong to the game: $_stray"
 }
 
 # snapshot DIR: every name under DIR with its type, mode and content, to see that a run of

@@ -13,12 +13,12 @@ VERSION=$2
 need_tools cpack lintian dpkg-shlibdeps
 make_deb "$BUILD" "$VERSION"
 
-lintian -EvIL +pedantic --show-overrides "$DEB" "$DATA_DEB" >"$SCRATCH/lintian.log" 2>&1
+lintian --fail-on none -EvIL +pedantic --show-overrides "$DEB" "$DATA_DEB" >"$SCRATCH/lintian.log" 2>&1
 status=$?
 grep -v '^O: ' "$SCRATCH/lintian.log"
 echo "($(grep -c '^O: ' "$SCRATCH/lintian.log") tags overridden by the package)"
-# Exit status 2 is lintian's own failure, not a finding.
-[ "$status" -le 1 ] || fail "lintian could not check the package (status $status)"
+# The findings are read below; without --fail-on a shown override of an error would exit 2 too.
+[ "$status" -eq 0 ] || fail "lintian could not check the package (status $status)"
 # The shipped override is seen, so lintian did look inside the package.
 grep -q '^O: huszonegy: executable-in-usr-lib ' "$SCRATCH/lintian.log" ||
     fail "lintian did not apply the package's override"

@@ -38,7 +38,7 @@ done
 
 root=$SCRATCH/root
 dpkg -x "$deb" "$root" && dpkg -x "$DATA_DEB" "$root" || fail "dpkg -x failed"
-check_tree "$root/usr" /usr/lib/huszonegy
+check_tree "$root/usr" /usr/lib/huszonegy package
 # The Debian changelog carries the package version; NEWS, the release's own changes, comes
 # along as changelog.gz, and the metainfo dates the release as both do.
 release=${VERSION%-*}

@@ -4,7 +4,7 @@
 # that folder is a link to /usr/share/games/huszonegy/Images, in the pictures' own package. dpkg alone would leave the folder empty and the game
 # unable to open its cards. Both packages go into a dpkg root of their own; after the upgrade
 # the link and every picture are there, dpkg knows the new version, the game draws its cards
-# on a private X server, and a purge leaves nothing of the game behind.
+# on a private X server, and a purge leaves nothing of the game behind; so does 1.0.0.9-2, newer to dpkg.
 # The earlier package is this one repacked in the earlier layout, or HUSZONEGY_OLD_DEB.
 # Usage: upgrade_deb.sh BUILD_DIR PACKAGE_VERSION
 set -u
@@ -20,7 +20,7 @@ old=${HUSZONEGY_OLD_DEB:-}
 if [ -z "$old" ]; then
     tree=$SCRATCH/old
     dpkg-deb -R "$DEB" "$tree" && dpkg-deb -x "$DATA_DEB" "$tree" || fail "dpkg-deb -R failed"
-    rm -r "$tree/usr/share/doc/huszonegy-data"
+    rm -r "$tree/usr/share/doc/huszonegy-data" "$tree/usr/share/lintian/overrides/huszonegy-data"
     sed -i '/^Depends:/s/huszonegy-data ([^)]*), //' "$tree/DEBIAN/control"
     rm -f "$tree/DEBIAN/preinst" "$tree/DEBIAN/postinst" "$tree/DEBIAN/postrm"
     rm "$tree/usr/lib/huszonegy/Images"
@@ -50,10 +50,17 @@ dpkg_root -i "$old" || fail "the earlier package did not install: $(cat "$SCRATC
 dpkg_root -i "$DATA_DEB" "$DEB" || fail "the upgrade failed: $(cat "$SCRATCH/dpkg.log")"
 [ "$(dpkg-query --root="$root" -W -f='${Version} ${db:Status-Status}' huszonegy)" = "$VERSION installed" ] ||
     problem "dpkg does not know $VERSION installed: $(dpkg-query --root="$root" -W huszonegy)"
-check_tree "$root/usr" /usr/lib/huszonegy
+check_tree "$root/usr" /usr/lib/huszonegy package
 leftovers=$(find "$root/usr" -name '*.dpkg-*')
 [ -z "$leftovers" ] || problem "the upgrade left: $leftovers"
 [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) after the upgrade"
+for package in "$DATA_DEB" "$DEB"; do
+    dpkg-deb -R "$package" "$SCRATCH/r" && sed -i "s/$VERSION/1.0.0.9-2/g" "$SCRATCH/r/DEBIAN/control" &&
+        dpkg-deb --root-owner-group -b "$SCRATCH/r" "$SCRATCH/${package##*/}-2" >/dev/null && rm -r "$SCRATCH/r" || fail "no 1.0.0.9-2"
+done
+dpkg_root -i "$SCRATCH/"*.deb-2 && dpkg_root -i "$DATA_DEB" "$DEB" || fail "replacing 1.0.0.9-2 failed: $(cat "$SCRATCH/dpkg.log")"
+[ "$(dpkg-query --root="$root" -W -f='${Version}' huszonegy)" = "$VERSION" ] || problem "1.0.0.9-2 stays installed"
+check_tree "$root/usr" /usr/lib/huszonegy package
 
 # The game from the upgraded root: its marker names the folder it is in now, as installed.
 app=$root/usr/lib/huszonegy
