@@ -84,6 +84,19 @@ launch_game() {
     }
 }
 
+# start_openbox: starts openbox on DISPLAY with its home in SCRATCH; WM_PID is its process.
+# Exits 2 when it does not come up within half a minute.
+start_openbox() {
+    HOME="$SCRATCH/home" openbox --sm-disable >"$SCRATCH/openbox.log" 2>&1 &
+    WM_PID=$!
+    _tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        _tries=$((_tries + 1))
+        [ "$_tries" -le 300 ] || { echo "openbox did not start" >&2; cat "$SCRATCH/openbox.log" >&2; exit 2; }
+        sleep 0.1
+    done
+}
+
 # process_alive PID: true while the process runs (an unreaped zombie counts as ended).
 process_alive() {
     _state=$(sed -n 's/^State:[[:space:]]*\([A-Z]\).*/\1/p' "/proc/$1/status" 2>/dev/null)

@@ -183,14 +183,7 @@ check_drag() {
 start_private_x "$SCRATCH" "${SCREEN_W}x${SCREEN_H}x24" || { echo "Xvfb did not start" >&2; exit 2; }
 run_session "no window manager"
 
-HOME="$SCRATCH/home" openbox --sm-disable >"$SCRATCH/openbox.log" 2>&1 &
-WM_PID=$!
-_tries=0
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    _tries=$((_tries + 1))
-    [ "$_tries" -le 100 ] || { echo "openbox did not start" >&2; cat "$SCRATCH/openbox.log" >&2; exit 2; }
-    sleep 0.1
-done
+start_openbox
 run_session "openbox"
 
 [ "$FAILURES" -eq 0 ] || { echo "$FAILURES windows out of place" >&2; exit 1; }

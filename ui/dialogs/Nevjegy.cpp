@@ -23,9 +23,12 @@ const QColor IconPanelColour(255, 208, 174);
 const QColor MoneyGreen(192, 220, 192);
 const QColor Cream(255, 251, 240);
 
+// A ground of the box's own comes with its own text colour: a dark theme's light text would
+// vanish on the light strips.
 void Paint(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -52,6 +52,7 @@ Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
     setWindowTitle(ApplicationTitle);
     setFixedSize(ClientWidth, ClientHeight);
     tips_ = new ButtonTips(this);
+    buttonStyle_ = NewButtonStyle(this);
     CreateActions();
     CreateControls();
     Exe = new TExe(this);
@@ -134,7 +135,7 @@ QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, 
     const QString key = ShortcutText(action->shortcut());
     if (!key.isEmpty())
         button->setAccessibleDescription(key);
-    LightUpUnderMouse(*button);
+    LightUpUnderMouse(*button, *buttonStyle_);
     // A disabled button lets a press through to the background, which starts a drag.
     const auto followAction = [button, action] {
         button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled());
@@ -210,11 +211,6 @@ void Tfrm_Main::CreateControls() {
 
     for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        QPalette palette = button->palette();
-        // Only the live groups: a disabled button keeps the style's grey.
-        palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
-        palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
-        button->setPalette(palette);
         tips_->Silence(button);
     }
     for (QToolButton* button :

@@ -13,6 +13,7 @@
 class CardPlace;
 class QAction;
 class QLabel;
+class QStyle;
 class QToolButton;
 class TExe;
 class ButtonTips;
@@ -135,5 +136,6 @@ private:
     std::array<SeatControls, 3> seats_{};
     Announcer* announcer_ = nullptr;
     ButtonTips* tips_ = nullptr;
+    QStyle* buttonStyle_ = nullptr;
     bool watchingScreen_ = false;
 };
