@@ -3,7 +3,7 @@
 # settings dialog and the about box centred on the screen, the winner's box and the reset
 # question beside the table, on its screen, where the screen has room, the error box centred
 # on the table. Under openbox a drag moves the table by exactly the mouse's way, and the close
-# stores where it stands. Run once without a window manager (the client area must be
+# stores where it stands, and a tap on the table moves nothing. Run once without a window manager (the client area must be
 # centred) and once under openbox (the frame it draws must be centred).
 # Usage: window_placement.sh BUILD_DIR
 # Exit 77 when Xvfb, openbox or the X tools are missing.
@@ -148,11 +148,24 @@ run_session() {
     RUNNING=
 }
 
-# check_drag: drags the table's background by -300,-200 under the window manager, which must
-# move it by exactly that much; the close must then store where it stands.
+# check_drag: a tap on the table's background (press and release back to back) and a move of
+# the pointer away leave the table where it was; a drag by -300,-200 under the window manager
+# moves it by exactly that much; the close must then store where it stands.
 check_drag() {
     set -- $(frame_rect "$TABLE")
     _before_x=$1 _before_y=$2
+    xdotool mousemove --window "$TABLE" 256 250 && sleep 0.3
+    xdotool click 1 && sleep 0.3
+    xdotool mousemove_relative -- -100 -80 && sleep 0.5
+    set -- $(frame_rect "$TABLE")
+    echo "openbox tap, then the pointer away: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
+    if [ "$1" -ne "$_before_x" ] || [ "$2" -ne "$_before_y" ]; then
+        echo "FAIL: a tap started a move of the table" >&2
+        FAILURES=$((FAILURES + 1))
+        xdotool click 1 && sleep 0.5
+        set -- $(frame_rect "$TABLE")
+        _before_x=$1 _before_y=$2
+    fi
     xdotool mousemove --window "$TABLE" 256 250 && sleep 0.3
     xdotool mousedown 1 && sleep 0.3
     for _step in 1 2 3 4 5 6 7 8 9 10; do

@@ -17,6 +17,7 @@
 #include "ui/table/TableButton.h"
 #include "ui/table/TableLayout.h"
 #include "ui/table/TablePlacement.h"
+#include "ui/table/WindowManagerMove.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -316,6 +318,7 @@ void Tfrm_Main::FormCreate() {
         return pos();
     });
     Dragging = false;
+    Pressing = false;
     ShowResults();
     ShowStakeAndName();
 }
@@ -434,7 +437,7 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
         Image2MouseDown(static_cast<QMouseEvent*>(event)->button());
         return true;
     case QEvent::MouseMove:
-        Image2MouseMove();
+        Image2MouseMove(static_cast<QMouseEvent*>(event)->buttons());
         return true;
     case QEvent::MouseButtonRelease:
         Image2MouseUp();
@@ -447,27 +450,38 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
 void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    // The window system does the moving where it can: Wayland and some X11 window managers
-    // (sway's Xwayland) let no program place its own window, and the window manager then
-    // knows where the window stands. Moving by hand is left for where it refuses (no window
-    // manager at all).
-    if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
-        return;
-    Dragging = true;
     DragStartCursor = QCursor::pos();
     DragStartLeft = x();
     DragStartTop = y();
+    // A Wayland compositor keeps the place to itself and moves the window only while the
+    // button it was pressed with is held, so its move is asked for at once. Elsewhere a press
+    // alone moves nothing: a window manager told to move after a tap's release already came
+    // would carry the table along until the next click.
+    if (!KnowsOwnPosition()) {
+        if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
+            return;
+    }
+    Pressing = true;
+    pressedAt_ = X11PointerPosition();
 }
 
-void Tfrm_Main::Image2MouseMove() {
-    if (!Dragging)
-        return;
+void Tfrm_Main::Image2MouseMove(Qt::MouseButtons buttons) {
     // The screen position, not the event's: the window moves under the cursor.
-    const QPoint cursor = QCursor::pos();
-    move(DragStartLeft + (cursor.x() - DragStartCursor.x()),
-         DragStartTop + (cursor.y() - DragStartCursor.y()));
+    const QPoint way = QCursor::pos() - DragStartCursor;
+    if (Pressing && (buttons & Qt::LeftButton) &&
+        way.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
+        Pressing = false;
+        // An X11 window manager moves the window where it can (sway's Xwayland lets no
+        // program place its own); the game moves it itself where none does.
+        if (pressedAt_ && StartWindowManagerMove(*windowHandle(), *pressedAt_))
+            return;
+        Dragging = true;
+    }
+    if (Dragging)
+        move(DragStartLeft + way.x(), DragStartTop + way.y());
 }
 
 void Tfrm_Main::Image2MouseUp() {
+    Pressing = false;
     Dragging = false;
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class CardPlace;
 class QAction;
@@ -60,7 +61,9 @@ public:
 
     DealFlow Game;
 
-    // Moving the window by its background.
+    // Moving the window by its background. Pressing: the left button is down on it and the
+    // pointer has not yet gone the drag distance; Dragging: the game moves the window itself.
+    bool Pressing = false;
     bool Dragging = false;
     QPoint DragStartCursor;
     int DragStartLeft = 0;
@@ -117,7 +120,7 @@ private:
     void FormClose(QCloseEvent* event);
     void ComeForward();
     void Image2MouseDown(Qt::MouseButton button);
-    void Image2MouseMove();
+    void Image2MouseMove(Qt::MouseButtons buttons);
     void Image2MouseUp();
     void SetLabelText(QLabel* label, const QString& text);
     void ShowHand(char letter, const QString& who, const Hand& hand, bool faceUp);
@@ -137,5 +140,7 @@ private:
     Announcer* announcer_ = nullptr;
     ButtonTips* tips_ = nullptr;
     QStyle* buttonStyle_ = nullptr;
+    // Where the pointer went down on the background, on X11, for the window manager's move.
+    std::optional<QPoint> pressedAt_;
     bool watchingScreen_ = false;
 };
