@@ -18,6 +18,9 @@ void CardPlace::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
     QPainter painter(this);
+    // A picture drawn for another resolution (the sharp one on a screen at 1.25 or 1.5) is
+    // shrunk with smoothing, not by dropping pixels, which leaves strokes uneven.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // The widget's own rectangle clips a larger picture to the place.
     painter.drawPixmap(0, 0, picture_);
 }

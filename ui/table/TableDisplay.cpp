@@ -26,6 +26,9 @@ void SetSpokenName(QWidget* widget, const QString& name) {
         widget->setAccessibleName(name);
 }
 
+// Kept clear between the end of the player's name and the in-debt mark.
+constexpr int NameGap = 4;
+
 } // namespace
 
 void Tfrm_Main::SetLabelText(QLabel* label, const QString& text) {
@@ -61,7 +64,9 @@ void Tfrm_Main::DrawSeatName(int seat) {
 
 void Tfrm_Main::ShowStakeAndName() {
     SetLabelText(Label23, QString::number(results_.Pot));
-    SetLabelText(j0, results_.Name);
+    // A long name ends before the in-debt mark beside it; a listener hears it whole.
+    SetLabelText(j0, j0->fontMetrics().elidedText(results_.Name, Qt::ElideRight,
+                                                  t0->x() - j0->x() - NameGap));
     DrawSeatName(0);
     DescribeSeats();
 }
