@@ -306,3 +306,22 @@ TEST(TableLayout, ShortHandsUseTheSeatsOwnStep) {
 }
 
 } // namespace
+
+// The table keeps its own size wherever it fits and shrinks, one logical pixel spare, to the
+// free area where it does not; neighbouring controls still meet at any zoom.
+TEST(TableLayout, ShrinksOnlyToFitTheFreeArea) {
+    const struct {
+        QSize available;
+        qreal zoom;
+    } cases[] = {{{1366, 736}, 1.0},        {{512, 516}, 1.0},         {{}, 1.0},
+                 {{910, 490}, 489.0 / 516}, {{683, 368}, 367.0 / 516}, {{400, 900}, 399.0 / 512}};
+    for (const auto& c : cases) {
+        const qreal zoom = FitZoom(QSize(512, 516), c.available);
+        EXPECT_DOUBLE_EQ(zoom, c.zoom);
+        const QSize table = Zoomed(QRect(0, 0, 512, 516), zoom).size();
+        EXPECT_TRUE(c.available.isEmpty() || (table.width() <= c.available.width() &&
+                                              table.height() <= c.available.height()));
+        EXPECT_EQ(Zoomed(QRect(304, 428, 77, 25), zoom).right() + 1,
+                  Zoomed(QRect(381, 428, 3, 25), zoom).left());
+    }
+}

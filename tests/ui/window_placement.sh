@@ -34,34 +34,6 @@ visible_windows() { xdotool search --onlyvisible --pid "$RUNNING" 2>/dev/null | 
 # new_window SECONDS: the one visible window of the game that is not the table.
 new_window() { wait_for_window "$RUNNING" "$1" "$TABLE"; }
 
-# frame_centre WINDOW: twice the centre of the window's frame, "X2 Y2", from its client area
-# and the frame extents the window manager declares (none without one).
-frame_centre() {
-    _info=$(xwininfo -id "$1")
-    _x=$(echo "$_info" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\).*/\1/p')
-    _y=$(echo "$_info" | sed -n 's/.*Absolute upper-left Y: *\(-*[0-9]*\).*/\1/p')
-    _w=$(echo "$_info" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
-    _h=$(echo "$_info" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
-    _extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
-    _l=0 _r=0 _t=0 _b=0
-    if [ -n "$_extents" ]; then
-        IFS=, read -r _l _r _t _b <<EOF
-$_extents
-EOF
-    fi
-    echo "$((2 * _x - 2 * _l + _w + _l + _r)) $((2 * _y - 2 * _t + _h + _t + _b))"
-}
-
-# frame_rect WINDOW: "LEFT TOP RIGHT BOTTOM" of the window's frame (right and bottom outside).
-frame_rect() {
-    set -- $(frame_centre "$1") "$1"
-    _info=$(xwininfo -id "$3")
-    _w=$(echo "$_info" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
-    _h=$(echo "$_info" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
-    _fw=$((_w + _l + _r)) _fh=$((_h + _t + _b))
-    echo "$((($1 - _fw) / 2)) $((($2 - _fh) / 2)) $((($1 + _fw) / 2)) $((($2 + _fh) / 2))"
-}
-
 # check_beside WHAT WINDOW: the window's frame overlaps none of the table and lies wholly on
 # the screen.
 check_beside() {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class CardPlace;
 class QAction;
@@ -59,6 +60,9 @@ public:
     // demand so a long hand never runs out of places.
     CardPlace* CardPlaceAt(char letter, int index);
 
+    // 1 where the table fits its screen's free area; less where it was shrunk to fit.
+    qreal Zoom() const { return zoom_; }
+
     DealFlow Game;
 
     // Moving the window by its background. Pressing: the left button is down on it and the
@@ -107,8 +111,15 @@ private:
     };
 
     void CreateControls();
-    // Everything the window draws itself, at the screen's current resolution.
+    // Everything the window draws itself, at the screen's current resolution and the zoom.
     void DrawWindowPictures();
+    // Shrinks the table to fit `available`, a screen's free area (or brings it back to its
+    // own size where it fits): every position, size and font together, pictures at the next
+    // DrawWindowPictures.
+    void FitInto(const QRect& available);
+    // Puts `widget` at `base`, in table pixels at zoom 1, and keeps it there at every zoom;
+    // an empty size leaves the widget's own. A label's font is TableFont(`fontPixels`).
+    void Place(QWidget* widget, const QRect& base, int fontPixels = 0, bool bold = false);
     void CreateActions();
     QLabel* MakeLabel(const char* name, int left, int top, const QString& text, int pixelSize,
                       bool bold);
@@ -143,4 +154,13 @@ private:
     // Where the pointer went down on the background, on X11, for the window manager's move.
     std::optional<QPoint> pressedAt_;
     bool watchingScreen_ = false;
+    // The table's zoom: 1 where it fits its screen, less where it would not.
+    qreal zoom_ = 1.0;
+    struct Placed {
+        QWidget* widget;
+        QRect base;
+        int fontPixels;
+        bool bold;
+    };
+    std::vector<Placed> placed_;
 };
