@@ -79,7 +79,8 @@ TEST_F(ResultsKeeperTest, APastedLongNameComesBackAsTheTableShowsIt) {
         dialog.Button1->click();
     });
     w.aBeallit->trigger();
-    // The label ends the name before the in-debt mark; the name it stands for is whole.
+    // The label ends the name before the in-debt mark; a listener hears it whole.
+    EXPECT_LT(w.j0->geometry().right(), w.t0->x());
     const QString shown = AccessibleName(w.j0);
     EXPECT_EQ(shown.size(), 2047);
     EXPECT_EQ(AccessibleName(Open().j0), shown)

@@ -1,14 +1,12 @@
 // The table during and after deals: which cards show, face up or down, and the results.
 #include "MainWindowFixture.h"
 
-#include "store/Settings.h"
 #include "ui/speech/CardNames.h"
 #include "ui/table/TableLayout.h"
 
 #include <QAction>
 
 #include <climits>
-#include <cstring>
 #include <numeric>
 
 namespace {
@@ -151,40 +149,6 @@ TEST_F(MainWindowTest, InDebtMarksShowBelowZeroOnly) {
     }
 }
 
-TEST_F(MainWindowTest, ALongNameEndsBeforeTheInDebtMarkAndIsHeardWhole) {
-    for (const char* name : {"Kovácsné Nagy Erzsébet Mária", "Ödön"}) {
-        SCOPED_TRACE(name);
-        StoredSettings stored;
-        stored.Results.Money1 = -1;
-        stored.Results.Name = QString::fromUtf8(name);
-        SaveSettings(SettingsFile(), stored);
-        Tfrm_Main& w = Open();
-        ASSERT_TRUE(w.t0->isVisibleTo(&w));
-        EXPECT_LT(w.j0->geometry().right(), w.t0->x());
-        EXPECT_EQ(AccessibleName(w.j0), stored.Results.Name);
-        EXPECT_EQ(w.j0->text() == stored.Results.Name, std::strlen(name) < 10);
-    }
-}
-
-// Cards shrunk from the sharp pictures (a screen at 1.25) are smoothed: a card of one-pixel
-// stripes turns grey, where dropping pixels would keep it black and white.
-TEST(CardPlaceDrawing, ShrinksPicturesWithSmoothing) {
-    QWidget table;
-    CardPlace place(&table);
-    QImage stripes(CardPlace::Width * 2, CardPlace::Height * 2, QImage::Format_RGB32);
-    for (int y = 0; y < stripes.height(); ++y)
-        for (int x = 0; x < stripes.width(); ++x)
-            stripes.setPixel(x, y, x % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-    QPixmap sharp = QPixmap::fromImage(stripes);
-    sharp.setDevicePixelRatio(2.0);
-    place.SetPicture(sharp);
-    QImage shown(QSize(95, 155), QImage::Format_RGB32);
-    shown.setDevicePixelRatio(1.25);
-    place.render(&shown);
-    const int grey = qGray(shown.pixel(40, 60));
-    EXPECT_TRUE(grey > 40 && grey < 215) << grey;
-}
-
 TEST_F(MainWindowTest, MissingBackPictureStopsTheNewDealWhereItFailed) {
     ASSERT_TRUE(QFile::remove(ImagesPath() + QStringLiteral("/h.bmp")));
     Tfrm_Main& w = OpenShown();
@@ -306,22 +270,3 @@ TEST(TableLayout, ShortHandsUseTheSeatsOwnStep) {
 }
 
 } // namespace
-
-// The table keeps its own size wherever it fits and shrinks, one logical pixel spare, to the
-// free area where it does not; neighbouring controls still meet at any zoom.
-TEST(TableLayout, ShrinksOnlyToFitTheFreeArea) {
-    const struct {
-        QSize available;
-        qreal zoom;
-    } cases[] = {{{1366, 736}, 1.0},        {{512, 516}, 1.0},         {{}, 1.0},
-                 {{910, 490}, 489.0 / 516}, {{683, 368}, 367.0 / 516}, {{400, 900}, 399.0 / 512}};
-    for (const auto& c : cases) {
-        const qreal zoom = FitZoom(QSize(512, 516), c.available);
-        EXPECT_DOUBLE_EQ(zoom, c.zoom);
-        const QSize table = Zoomed(QRect(0, 0, 512, 516), zoom).size();
-        EXPECT_TRUE(c.available.isEmpty() || (table.width() <= c.available.width() &&
-                                              table.height() <= c.available.height()));
-        EXPECT_EQ(Zoomed(QRect(304, 428, 77, 25), zoom).right() + 1,
-                  Zoomed(QRect(381, 428, 3, 25), zoom).left());
-    }
-}

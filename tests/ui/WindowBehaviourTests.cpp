@@ -36,21 +36,21 @@ struct DragCase {
     const char* what;
     Qt::MouseButton button;
     QPoint from;
-    QPoint way;
     bool moves;
+    QPoint way{37, 21};
 };
 
 TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindow) {
     Tfrm_Main& w = OpenShown();
     const DragCase cases[] = {
-        {"left button on the baize", Qt::LeftButton, {250, 250}, {37, 21}, true},
-        {"a tap on the baize", Qt::LeftButton, {250, 250}, {0, 0}, false},
-        {"a wobble short of the drag distance", Qt::LeftButton, {250, 250}, {2, -2}, false},
-        {"right button on the baize", Qt::RightButton, {250, 250}, {37, 21}, false},
-        {"middle button on the baize", Qt::MiddleButton, {250, 250}, {37, 21}, false},
-        {"disabled Még egy lapot!", Qt::LeftButton, {310, 435}, {37, 21}, true},
-        {"disabled Megállok", Qt::LeftButton, {390, 435}, {37, 21}, true},
-        {"the deck", Qt::LeftButton, {30, 30}, {37, 21}, false},
+        {"left button on the baize", Qt::LeftButton, {250, 250}, true},
+        {"a tap on the baize", Qt::LeftButton, {250, 250}, false, {0, 0}},
+        {"a wobble short of the drag distance", Qt::LeftButton, {250, 250}, false, {2, -2}},
+        {"right button on the baize", Qt::RightButton, {250, 250}, false},
+        {"middle button on the baize", Qt::MiddleButton, {250, 250}, false},
+        {"disabled Még egy lapot!", Qt::LeftButton, {310, 435}, true},
+        {"disabled Megállok", Qt::LeftButton, {390, 435}, true},
+        {"the deck", Qt::LeftButton, {30, 30}, false},
     };
     for (const DragCase& c : cases) {
         SCOPED_TRACE(c.what);

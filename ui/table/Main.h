@@ -60,9 +60,6 @@ public:
     // demand so a long hand never runs out of places.
     CardPlace* CardPlaceAt(char letter, int index);
 
-    // 1 where the table fits its screen's free area; less where it was shrunk to fit.
-    qreal Zoom() const { return zoom_; }
-
     DealFlow Game;
 
     // Moving the window by its background. Pressing: the left button is down on it and the
