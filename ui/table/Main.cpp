@@ -2,12 +2,9 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
-#include "art/Pictures.h"
-#include "bitmap/BitmapLoader.h"
 #include "ui/dialogs/Beallit.h"
 #include "ui/dialogs/Nevjegy.h"
 #include "ui/look/ButtonHover.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/ToolTipStyle.h"
 #include "ui/speech/TableAccessibility.h"
 #include "ui/speech/TableSpeech.h"
@@ -33,7 +30,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
