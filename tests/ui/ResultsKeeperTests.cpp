@@ -83,8 +83,7 @@ TEST_F(ResultsKeeperTest, APastedLongNameComesBackAsTheTableShowsIt) {
     EXPECT_LT(w.j0->geometry().right(), w.t0->x());
     const QString shown = AccessibleName(w.j0);
     EXPECT_EQ(shown.size(), 2047);
-    EXPECT_EQ(AccessibleName(Open().j0), shown)
-        << "the next start reads back what the table showed";
+    EXPECT_EQ(AccessibleName(Open().j0), shown) << "the next start reads back the same";
 }
 
 TEST_F(ResultsKeeperTest, ACancelledSettingsDialogWritesNothing) {

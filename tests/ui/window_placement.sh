@@ -120,9 +120,8 @@ run_session() {
     RUNNING=
 }
 
-# check_drag: a tap on the table's background (press and release back to back) and a move of
-# the pointer away leave the table where it was; a drag by -300,-200 under the window manager
-# moves it by exactly that much; the close must then store where it stands.
+# check_drag: a tap on the table's background leaves it where it was, a drag by -300,-200 under
+# the window manager moves it by exactly that much; the close must then store where it stands.
 check_drag() {
     set -- $(frame_rect "$TABLE")
     _before_x=$1 _before_y=$2
