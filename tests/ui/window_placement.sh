@@ -125,8 +125,8 @@ run_session() {
 check_drag() {
     set -- $(frame_rect "$TABLE")
     _before_x=$1 _before_y=$2
-    xdotool mousemove --window "$TABLE" 256 250 click 1 && sleep 0.3
-    xdotool mousemove_relative -- -100 -80 && sleep 0.5
+    xdotool mousemove --window "$TABLE" 256 250 && sleep 0.3
+    xdotool click 1 && sleep 0.3 && xdotool mousemove_relative -- -100 -80 && sleep 0.5
     set -- $(frame_rect "$TABLE")
     echo "openbox tap, then the pointer away: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
     [ "$1" -eq "$_before_x" ] && [ "$2" -eq "$_before_y" ] ||
