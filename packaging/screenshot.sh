@@ -4,6 +4,7 @@
 # from a scratch copy of the build, so it reads no settings file and leaves none behind.
 # With SHOT=dialog the picture is of the dialog the keys opened instead of the table; with
 # SHOT=beside it is of the table and that window together (a box opened beside the table).
+# SCREEN sets the screen's size (1600x1200 unless given), for the table on a small screen.
 # Usage: packaging/screenshot.sh BUILD_DIR OUTPUT.png [SCALE] [KEY...]
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -19,7 +20,7 @@ if [ $# -gt 0 ]; then
 fi
 
 scratch_game "$BUILD" || exit 2
-start_private_x "$SCRATCH" 1600x1200x24 || { echo "Xvfb did not start" >&2; exit 2; }
+start_private_x "$SCRATCH" "${SCREEN:-1600x1200}x24" || { echo "Xvfb did not start" >&2; exit 2; }
 env -u WAYLAND_DISPLAY -u QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORM=xcb \
     QT_SCALE_FACTOR="$SCALE" HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" XDG_CONFIG_HOME="$SCRATCH/config" \
     "$SCRATCH/game/huszonegy" >"$SCRATCH/game.log" 2>&1 &

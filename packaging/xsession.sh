@@ -84,6 +84,47 @@ launch_game() {
     }
 }
 
+# start_openbox: starts openbox on DISPLAY with its home in SCRATCH; WM_PID is its process.
+# Exits 2 when it does not come up within half a minute.
+start_openbox() {
+    HOME="$SCRATCH/home" openbox --sm-disable >"$SCRATCH/openbox.log" 2>&1 &
+    WM_PID=$!
+    _tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        _tries=$((_tries + 1))
+        [ "$_tries" -le 300 ] || { echo "openbox did not start" >&2; cat "$SCRATCH/openbox.log" >&2; exit 2; }
+        sleep 0.1
+    done
+}
+
+# frame_centre WINDOW: twice the centre of the window's frame, "X2 Y2", from its client area
+# and the frame extents the window manager declares (none without one).
+frame_centre() {
+    _info=$(xwininfo -id "$1")
+    _x=$(echo "$_info" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\).*/\1/p')
+    _y=$(echo "$_info" | sed -n 's/.*Absolute upper-left Y: *\(-*[0-9]*\).*/\1/p')
+    _w=$(echo "$_info" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
+    _h=$(echo "$_info" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
+    _extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+    _l=0 _r=0 _t=0 _b=0
+    if [ -n "$_extents" ]; then
+        IFS=, read -r _l _r _t _b <<EOF
+$_extents
+EOF
+    fi
+    echo "$((2 * _x - 2 * _l + _w + _l + _r)) $((2 * _y - 2 * _t + _h + _t + _b))"
+}
+
+# frame_rect WINDOW: "LEFT TOP RIGHT BOTTOM" of the window's frame (right and bottom outside).
+frame_rect() {
+    set -- $(frame_centre "$1") "$1"
+    _info=$(xwininfo -id "$3")
+    _w=$(echo "$_info" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
+    _h=$(echo "$_info" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
+    _fw=$((_w + _l + _r)) _fh=$((_h + _t + _b))
+    echo "$((($1 - _fw) / 2)) $((($2 - _fh) / 2)) $((($1 + _fw) / 2)) $((($2 + _fh) / 2))"
+}
+
 # process_alive PID: true while the process runs (an unreaped zombie counts as ended).
 process_alive() {
     _state=$(sed -n 's/^State:[[:space:]]*\([A-Z]\).*/\1/p' "/proc/$1/status" 2>/dev/null)

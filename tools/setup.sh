@@ -6,7 +6,7 @@ PACKAGES="cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-translations-
 libgtest-dev xvfb xauth xdotool imagemagick openbox x11-utils x11-session-utils x11-xserver-utils \
 fonts-comic-neue fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils appstream \
 dpkg-dev file valgrind libxcb1-dev lintian groff-base man-db dbus-daemon at-spi2-core \
-python3-pyatspi orca speech-dispatcher qt6-wayland weston sway mutter"
+python3-pyatspi orca speech-dispatcher qt6-wayland weston sway mutter adwaita-qt6 qt6ct"
 missing=""
 for p in $PACKAGES; do
     # Installed is installed, also when the package is held at its version.

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "ui/dialogs/Nevjegy.h"
+#include "ui/dialogs/SpacedLabel.h"
 #include "ui/table/Main.h"
 
 #include <QAccessible>
@@ -40,12 +41,16 @@ TEST(AboutBox, StatesTheFreeLicenceWithoutWarrantyAndFitsItsStrips) {
             << contradiction;
     EXPECT_TRUE(box.Copyright->text().startsWith(QStringLiteral("Copyright © ")));
     EXPECT_TRUE(box.Copyright->text().contains(QStringLiteral("Tarvesz")));
-    for (const QLabel* label : {box.Comments, box.Copyright}) {
+    // Lines no closer than the letters are tall, and every line inside its strip.
+    for (const QLabel* label : {box.Comments, box.Copyright, box.Label1}) {
         SCOPED_TRACE(label->text().toStdString());
+        const auto* spaced = qobject_cast<const SpacedLabel*>(label);
+        ASSERT_NE(spaced, nullptr);
+        EXPECT_GE(spaced->LinePitch(), 1.2 * label->font().pixelSize());
         const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
                                                                Qt::TextWordWrap, label->text());
         EXPECT_LE(needed.width(), label->width());
-        EXPECT_LE(needed.height(), label->height());
+        EXPECT_LE(spaced->heightForWidth(label->width()), label->height());
     }
 }
 

@@ -37,12 +37,15 @@ struct DragCase {
     Qt::MouseButton button;
     QPoint from;
     bool moves;
+    QPoint way{37, 21};
 };
 
 TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindow) {
     Tfrm_Main& w = OpenShown();
     const DragCase cases[] = {
         {"left button on the baize", Qt::LeftButton, {250, 250}, true},
+        {"a tap on the baize", Qt::LeftButton, {250, 250}, false, {0, 0}},
+        {"a wobble short of the drag distance", Qt::LeftButton, {250, 250}, false, {2, -2}},
         {"right button on the baize", Qt::RightButton, {250, 250}, false},
         {"middle button on the baize", Qt::MiddleButton, {250, 250}, false},
         {"disabled Még egy lapot!", Qt::LeftButton, {310, 435}, true},
@@ -53,8 +56,8 @@ TEST_F(MainWindowTest, DraggingTheBackgroundMovesTheWindow) {
         SCOPED_TRACE(c.what);
         w.move(40, 30);
         const QPoint before = w.pos();
-        Drag(w, c.button, c.from, {37, 21});
-        EXPECT_EQ(w.pos(), c.moves ? before + QPoint(37, 21) : before);
+        Drag(w, c.button, c.from, c.way);
+        EXPECT_EQ(w.pos(), c.moves ? before + c.way : before);
         EXPECT_FALSE(w.Dragging) << "any release ends the drag";
     }
     EXPECT_TRUE(w.Game.Hands[0].empty()) << "a press on a disabled button must not act";

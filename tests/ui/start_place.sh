@@ -19,17 +19,6 @@ trap '[ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null; [ -z "$PANEL_PID" ] || kil
 scratch_game "$BUILD" || exit 2
 GAME="$SCRATCH/game"
 
-start_openbox() {
-    HOME="$SCRATCH/home" openbox --sm-disable >"$SCRATCH/openbox.log" 2>&1 &
-    WM_PID=$!
-    _tries=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        _tries=$((_tries + 1))
-        [ "$_tries" -le 300 ] || { echo "openbox did not start" >&2; exit 2; }
-        sleep 0.1
-    done
-}
-
 # run_game WHAT LEFT TOP AREA_L AREA_T AREA_R AREA_B: starts the game with LEFT,TOP stored
 # (none when LEFT is "-") and checks that the table's top row lies inside the area.
 run_game() {

@@ -2,9 +2,9 @@
 # Where the game's secondary windows open, measured from outside on a private X server: the
 # settings dialog and the about box centred on the screen, the winner's box and the reset
 # question beside the table, on its screen, where the screen has room, the error box centred
-# on the table. Under openbox a drag moves the table by exactly the mouse's way, and the close
-# stores where it stands. Run once without a window manager (the client area must be
-# centred) and once under openbox (the frame it draws must be centred).
+# on the table. Under openbox a tap on the table moves nothing, a drag moves it by exactly the
+# mouse's way, and the close stores where it stands. Run once without a window manager (the
+# client area must be centred) and once under openbox (the frame it draws must be centred).
 # Usage: window_placement.sh BUILD_DIR
 # Exit 77 when Xvfb, openbox or the X tools are missing.
 set -u
@@ -33,34 +33,6 @@ visible_windows() { xdotool search --onlyvisible --pid "$RUNNING" 2>/dev/null | 
 
 # new_window SECONDS: the one visible window of the game that is not the table.
 new_window() { wait_for_window "$RUNNING" "$1" "$TABLE"; }
-
-# frame_centre WINDOW: twice the centre of the window's frame, "X2 Y2", from its client area
-# and the frame extents the window manager declares (none without one).
-frame_centre() {
-    _info=$(xwininfo -id "$1")
-    _x=$(echo "$_info" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\).*/\1/p')
-    _y=$(echo "$_info" | sed -n 's/.*Absolute upper-left Y: *\(-*[0-9]*\).*/\1/p')
-    _w=$(echo "$_info" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
-    _h=$(echo "$_info" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
-    _extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
-    _l=0 _r=0 _t=0 _b=0
-    if [ -n "$_extents" ]; then
-        IFS=, read -r _l _r _t _b <<EOF
-$_extents
-EOF
-    fi
-    echo "$((2 * _x - 2 * _l + _w + _l + _r)) $((2 * _y - 2 * _t + _h + _t + _b))"
-}
-
-# frame_rect WINDOW: "LEFT TOP RIGHT BOTTOM" of the window's frame (right and bottom outside).
-frame_rect() {
-    set -- $(frame_centre "$1") "$1"
-    _info=$(xwininfo -id "$3")
-    _w=$(echo "$_info" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
-    _h=$(echo "$_info" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
-    _fw=$((_w + _l + _r)) _fh=$((_h + _t + _b))
-    echo "$((($1 - _fw) / 2)) $((($2 - _fh) / 2)) $((($1 + _fw) / 2)) $((($2 + _fh) / 2))"
-}
 
 # check_beside WHAT WINDOW: the window's frame overlaps none of the table and lies wholly on
 # the screen.
@@ -148,11 +120,17 @@ run_session() {
     RUNNING=
 }
 
-# check_drag: drags the table's background by -300,-200 under the window manager, which must
-# move it by exactly that much; the close must then store where it stands.
+# check_drag: a tap on the table's background leaves it where it was, a drag by -300,-200 under
+# the window manager moves it by exactly that much; the close must then store where it stands.
 check_drag() {
     set -- $(frame_rect "$TABLE")
     _before_x=$1 _before_y=$2
+    xdotool mousemove --window "$TABLE" 256 250 && sleep 0.3
+    xdotool click 1 && sleep 0.3 && xdotool mousemove_relative -- -100 -80 && sleep 0.5
+    set -- $(frame_rect "$TABLE")
+    echo "openbox tap, then the pointer away: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
+    [ "$1" -eq "$_before_x" ] && [ "$2" -eq "$_before_y" ] ||
+        { echo "FAIL: a tap moved the table" >&2; FAILURES=$((FAILURES + 1)); exit 1; }
     xdotool mousemove --window "$TABLE" 256 250 && sleep 0.3
     xdotool mousedown 1 && sleep 0.3
     for _step in 1 2 3 4 5 6 7 8 9 10; do
@@ -183,14 +161,7 @@ check_drag() {
 start_private_x "$SCRATCH" "${SCREEN_W}x${SCREEN_H}x24" || { echo "Xvfb did not start" >&2; exit 2; }
 run_session "no window manager"
 
-HOME="$SCRATCH/home" openbox --sm-disable >"$SCRATCH/openbox.log" 2>&1 &
-WM_PID=$!
-_tries=0
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    _tries=$((_tries + 1))
-    [ "$_tries" -le 100 ] || { echo "openbox did not start" >&2; cat "$SCRATCH/openbox.log" >&2; exit 2; }
-    sleep 0.1
-done
+start_openbox
 run_session "openbox"
 
 [ "$FAILURES" -eq 0 ] || { echo "$FAILURES windows out of place" >&2; exit 1; }

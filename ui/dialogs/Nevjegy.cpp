@@ -4,6 +4,7 @@
 
 #include "art/Pictures.h"
 #include "ui/dialogs/DialogFrame.h"
+#include "ui/dialogs/SpacedLabel.h"
 #include "ui/look/Fonts.h"
 #include "ui/start/Exe.h"
 
@@ -23,9 +24,12 @@ const QColor IconPanelColour(255, 208, 174);
 const QColor MoneyGreen(192, 220, 192);
 const QColor Cream(255, 251, 240);
 
+// A ground of the box's own comes with its own text colour: a dark theme's light text would
+// vanish on the light strips.
 void Paint(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -36,6 +40,15 @@ QLabel* MakeLabel(const QString& text, const QRect& geometry, Qt::Alignment alig
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    return label;
+}
+
+// One of the box's texts of more than one line, its lines spaced for reading.
+QLabel* MakeText(const QString& text, const QRect& geometry, Qt::Alignment alignment,
+                 QWidget* parent) {
+    auto* label = new SpacedLabel(text, parent);
+    label->setAlignment(alignment | Qt::AlignTop);
     label->setGeometry(geometry);
     return label;
 }
@@ -92,27 +105,26 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Paint(ProductName, MoneyGreen);
 
     // Right-aligned to the same edge as the product name above it.
-    Copyright = MakeLabel(QStringLiteral("Copyright © 2026\nTarvesz"), QRect(158, 60, 135, 28),
-                          Qt::AlignRight | Qt::AlignTop, Panel1);
+    Copyright = MakeText(QStringLiteral("Copyright © 2026\nTarvesz"), QRect(158, 60, 135, 28),
+                         Qt::AlignRight, Panel1);
 
     // Both headings share one face: finding a bold that shows means drawing it, once per box.
     const QFont headingFont = HeadingFont(Panel1->font());
     Label3 = MakeHeading(QStringLiteral("21 kártyajáték"), 92, headingFont, Panel1);
 
     // The terms the game is distributed under, as LICENSE and the package state them.
-    Comments = MakeLabel(QStringLiteral("A 21 kártyajáték szabad szoftver: a GNU General Public "
-                                        "License 3-as vagy (választásod szerint) bármely "
-                                        "későbbi változata szerint továbbadható és módosítható. "
-                                        "Mindenféle garancia nélkül adjuk közre."),
-                         QRect(8, 116, 285, 65), Qt::AlignHCenter | Qt::AlignTop, Panel1);
-    Comments->setWordWrap(true);
+    Comments = MakeText(QStringLiteral("A 21 kártyajáték szabad szoftver: a GNU General Public "
+                                       "License 3-as vagy (választásod szerint) bármely "
+                                       "későbbi változata szerint továbbadható és módosítható. "
+                                       "Mindenféle garancia nélkül adjuk közre."),
+                        QRect(8, 116, 285, 65), Qt::AlignHCenter, Panel1);
 
     Label2 = MakeHeading(QStringLiteral("Elérhetőség"), 188, headingFont, Panel1);
 
-    Label1 = MakeLabel(QStringLiteral("Tarvesz\n%1\n\nVéleményeket, ötleteket és hibajelentéseket\n"
-                                      "a honlapon keresztül várok.")
-                           .arg(HomepageAddress()),
-                       QRect(8, 208, 285, 81), Qt::AlignHCenter | Qt::AlignTop, Panel1);
+    Label1 = MakeText(QStringLiteral("Tarvesz\n%1\n\nVéleményeket, ötleteket és hibajelentéseket\n"
+                                     "a honlapon keresztül várok.")
+                          .arg(HomepageAddress()),
+                      QRect(8, 208, 285, 81), Qt::AlignHCenter, Panel1);
 
     // Screen readers read a box's texts when it opens but pass over those of fewer than three
     // words, as the headings are: each is spoken as the start of the text it stands over.

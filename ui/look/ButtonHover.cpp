@@ -1,9 +1,12 @@
 #include "ui/look/ButtonHover.h"
 
+#include "ui/look/ToolTipStyle.h"
+
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QPalette>
+#include <QStyle>
 
 namespace {
 
@@ -40,7 +43,7 @@ private:
         else if (type == QEvent::EnabledChange)
             lit = lit && button_.rect().contains(button_.mapFromGlobal(QCursor::pos()));
         const QColor face =
-            lit ? LitButtonFace : QApplication::palette(&button_).color(QPalette::Button);
+            lit ? LitButtonFace : button_.style()->standardPalette().color(QPalette::Button);
         QPalette palette = button_.palette();
         // Only the live groups: a disabled button keeps the style's own face.
         palette.setColor(QPalette::Active, QPalette::Button, face);
@@ -53,6 +56,17 @@ private:
 
 } // namespace
 
-void LightUpUnderMouse(QAbstractButton& button) {
+QStyle* NewButtonStyle(QObject* owner) {
+    // Fusion draws every face in the colours of the palette it is handed.
+    auto* style = new ToolTipStyle(QStringLiteral("Fusion"));
+    style->setParent(owner);
+    return style;
+}
+
+void LightUpUnderMouse(QAbstractButton& button, QStyle& style) {
+    button.setStyle(&style);
+    // Every role stated, so nothing of a dark theme's palette reaches the button: the light
+    // face with black text that the style shows on a plain desktop, and its disabled grey.
+    button.setPalette(style.standardPalette());
     new Lighting(button);
 }

@@ -71,12 +71,12 @@ QFont TableFont(int pixelSize, bool bold) {
     return FontOf({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, pixelSize, bold);
 }
 
-QFont ButtonFont(qreal devicePixelRatio) {
+QFont ButtonFont(qreal devicePixelRatio, qreal zoom) {
     const QString sansSerif = QStringLiteral("MS Sans Serif");
     const QString tahoma = QStringLiteral("Tahoma");
-    if (devicePixelRatio == 1.0)
+    if (devicePixelRatio == 1.0 && zoom == 1.0)
         return FontOf({sansSerif, tahoma}, 11, false);
-    return FontOf({tahoma, sansSerif}, 11, false);
+    return FontOf({tahoma, sansSerif}, std::max(1, qRound(11 * zoom)), false);
 }
 
 QFont DialogFont() {

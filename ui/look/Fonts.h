@@ -18,9 +18,10 @@ QStringList PlainFallbackFamilies();
 // Comic Sans MS for the table's labels, Comic Neue where the original is not installed.
 QFont TableFont(int pixelSize, bool bold);
 
-// The window's own font for the three game buttons. MS Sans Serif comes only in a few pixel
-// sizes, so on screens that draw at another ratio the scalable Tahoma takes its place.
-QFont ButtonFont(qreal devicePixelRatio);
+// The window's own font for the three game buttons, 11 pixels times `zoom`. MS Sans Serif
+// comes only in a few pixel sizes, so on screens that draw at another ratio, and on a table
+// shrunk to fit its screen, the scalable Tahoma takes its place.
+QFont ButtonFont(qreal devicePixelRatio, qreal zoom = 1.0);
 
 // Tahoma 11 px, the dialogs' font.
 QFont DialogFont();

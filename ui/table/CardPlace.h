@@ -1,6 +1,7 @@
 #pragma once
-// One card place on the table (and the deck picture): a 76 x 124 area that draws its picture
-// at the top left, clipped to the place, letting see-through pixels show what lies beneath.
+// One card place on the table (and the deck picture): a 76 x 124 area (at the table's zoom) that
+// draws its picture at the top left, clipped to the place, letting see-through pixels show what
+// lies beneath.
 
 #include <QPixmap>
 #include <QString>
@@ -14,6 +15,9 @@ public:
 
     explicit CardPlace(QWidget* parent);
 
+    // The place and its picture drawn at `zoom` times their size (the table shrunk to fit).
+    void SetZoom(qreal zoom);
+
     // `file` is the path the picture came from, kept so the table can tell what it shows.
     void SetPicture(const QPixmap& picture, const QString& file = {});
     const QPixmap& Picture() const { return picture_; }
@@ -25,4 +29,5 @@ protected:
 private:
     QPixmap picture_;
     QString file_;
+    qreal zoom_ = 1.0;
 };

@@ -2,12 +2,9 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
-#include "art/Pictures.h"
-#include "bitmap/BitmapLoader.h"
 #include "ui/dialogs/Beallit.h"
 #include "ui/dialogs/Nevjegy.h"
 #include "ui/look/ButtonHover.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/ToolTipStyle.h"
 #include "ui/speech/TableAccessibility.h"
 #include "ui/speech/TableSpeech.h"
@@ -18,6 +15,7 @@
 #include "ui/table/TableButton.h"
 #include "ui/table/TableLayout.h"
 #include "ui/table/TablePlacement.h"
+#include "ui/table/WindowManagerMove.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,22 +25,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QStyleHints>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
-
-namespace {
-
-// Drawn pictures come in whole multiples of their logical size.
-int PictureScale(qreal devicePixelRatio) {
-    return std::max(1, static_cast<int>(std::ceil(devicePixelRatio)));
-}
-
-} // namespace
 
 Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -54,6 +44,7 @@ Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
     setWindowTitle(ApplicationTitle);
     setFixedSize(ClientWidth, ClientHeight);
     tips_ = new ButtonTips(this);
+    buttonStyle_ = NewButtonStyle(this);
     CreateActions();
     CreateControls();
     Exe = new TExe(this);
@@ -112,12 +103,11 @@ QLabel* Tfrm_Main::MakeLabel(const char* name, int left, int top, const QString&
                              int pixelSize, bool bold) {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(TableFont(pixelSize, bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
     label->setTextFormat(Qt::PlainText);
-    label->move(left, top);
+    Place(label, QRect(left, top, 0, 0), pixelSize, bold);
     SetLabelText(label, text);
     return label;
 }
@@ -130,14 +120,14 @@ QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, 
     // Reached with Tab only, so a mouse player never sees a focus mark.
     button->setFocusPolicy(Qt::TabFocus);
     button->setDefaultAction(action);
-    button->setGeometry(left, top, width, height);
+    Place(button, QRect(left, top, width, height));
     button->setAccessibleName(action->statusTip());
     // The name is spoken already; the description adds the key alone. A button with no key
     // keeps its tip, which is its name, and screen readers do not speak that twice.
     const QString key = ShortcutText(action->shortcut());
     if (!key.isEmpty())
         button->setAccessibleDescription(key);
-    LightUpUnderMouse(*button);
+    LightUpUnderMouse(*button, *buttonStyle_);
     // A disabled button lets a press through to the background, which starts a drag.
     const auto followAction = [button, action] {
         button->setAttribute(Qt::WA_TransparentForMouseEvents, !action->isEnabled());
@@ -152,13 +142,13 @@ void Tfrm_Main::CreateControls() {
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(0, 0, ClientWidth, ClientHeight);
+    Place(Image2, QRect(0, 0, ClientWidth, ClientHeight));
     Image2->setAccessibleName(QStringLiteral("Kártyaasztal"));
     Image2->installEventFilter(this);
 
     Image1 = new CardPlace(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(12, 12);
+    Place(Image1, QRect(QPoint(12, 12), QSize()));
     Image1->setAccessibleName(QStringLiteral("Pakli"));
 
     // Made in this order, which is also their stacking order among the table's children.
@@ -167,7 +157,7 @@ void Tfrm_Main::CreateControls() {
         for (int i = 0; i < PlacesPerSeat; ++i) {
             auto* place = new CardPlace(this);
             place->setObjectName(QString(QChar(letter)) + QString::number(i));
-            place->move(CardPlacePosition(letter, i, PlacesPerSeat));
+            Place(place, QRect(CardPlacePosition(letter, i, PlacesPerSeat), QSize()));
             place->hide();
         }
     }
@@ -213,24 +203,18 @@ void Tfrm_Main::CreateControls() {
 
     for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        QPalette palette = button->palette();
-        // Only the live groups: a disabled button keeps the style's grey.
-        palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
-        palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
-        button->setPalette(palette);
         tips_->Silence(button);
     }
     for (QToolButton* button :
          {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3, SpeedButton2}) {
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        button->setIconSize(QSize(16, 16));
         tips_->ShowTips(button);
     }
 
     const auto makeMark = [&](const char* name, int left, int top) {
         auto* mark = new QLabel(this);
         mark->setObjectName(QString::fromLatin1(name));
-        mark->setGeometry(left, top, 64, 64);
+        Place(mark, QRect(left, top, 64, 64));
         mark->hide();
         return mark;
     };
@@ -242,7 +226,6 @@ void Tfrm_Main::CreateControls() {
               SeatControls{j2, Label3, Label11, Label14, t2}};
     announcer_ = new Announcer(this);
     KeepFocusOnTable();
-    DrawWindowPictures();
 }
 
 void Tfrm_Main::KeepFocusOnTable() {
@@ -274,35 +257,16 @@ bool Tfrm_Main::focusNextPrevChild(bool next) {
     return false;
 }
 
-void Tfrm_Main::DrawWindowPictures() {
-    const qreal ratio = devicePixelRatioF();
-    Image2->setPixmap(BackgroundPicture(ratio));
-    const int scale = PictureScale(ratio);
-    QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackImage(scale)));
-    back.setDevicePixelRatio(scale);
-    Image1->SetPicture(back);
-    const QPixmap debtMark = DebtMarkPicture(ratio);
-    for (QLabel* mark : {t0, t1, t2})
-        mark->setPixmap(debtMark);
-    const std::pair<QAction*, ButtonPicture> pictures[] = {
-        {aBezar, ButtonPicture::Close},      {aTalcara, ButtonPicture::Minimise},
-        {aBeallit, ButtonPicture::Settings}, {aNevjegy, ButtonPicture::About},
-        {aHonlap, ButtonPicture::Homepage},  {aEredmenyTorol, ButtonPicture::ResetResults}};
-    for (const auto& [action, picture] : pictures)
-        action->setIcon(QIcon(ButtonPicturePixmap(picture, ratio)));
-    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5})
-        button->setFont(ButtonFont(ratio));
-}
-
 void Tfrm_Main::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (watchingScreen_ || !windowHandle())
         return;
     watchingScreen_ = true;
-    // Moved to a screen of another resolution, the table is drawn anew for it; the cards
-    // are read again as at any other change of the table.
-    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
-        RunGuarded([this] {
+    // Moved to a screen of another resolution or size, the table is drawn anew for it, shrunk
+    // where it would not fit; the cards are read again as at any other change of the table.
+    connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
+        RunGuarded([this, screen] {
+            FitInto(screen ? screen->availableGeometry() : QRect());
             DrawWindowPictures();
             ShowCards();
         });
@@ -314,8 +278,15 @@ void Tfrm_Main::FormCreate() {
     // first start (the default place) keeps clear of the panels.
     const QPoint stored = keeper_.StoredPosition();
     const bool firstStart = stored == QPoint(StoredSettings{}.Left, StoredSettings{}.Top);
-    move(StartPlace(stored, firstStart ? PlaceOrigin::Default : PlaceOrigin::Stored, size(),
-                    AvailableAreas()));
+    const PlaceOrigin origin = firstStart ? PlaceOrigin::Default : PlaceOrigin::Stored;
+    const QList<QRect> areas = AvailableAreas();
+    // The table is sized for the screen it opens on, then placed at that size.
+    const QPoint place = StartPlace(stored, origin, size(), areas);
+    const auto screen = std::find_if(areas.begin(), areas.end(),
+                                     [&place](const QRect& area) { return area.contains(place); });
+    FitInto(screen != areas.end() ? *screen : areas.value(0));
+    DrawWindowPictures();
+    move(StartPlace(stored, origin, size(), areas));
     // Where the window system keeps the position to itself, the stored place stays.
     keeper_.TrackPosition([this]() -> std::optional<QPoint> {
         if (!KnowsOwnPosition())
@@ -323,6 +294,7 @@ void Tfrm_Main::FormCreate() {
         return pos();
     });
     Dragging = false;
+    Pressing = false;
     ShowResults();
     ShowStakeAndName();
 }
@@ -442,7 +414,7 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
         Image2MouseDown(static_cast<QMouseEvent*>(event)->button());
         return true;
     case QEvent::MouseMove:
-        Image2MouseMove();
+        Image2MouseMove(static_cast<QMouseEvent*>(event)->buttons());
         return true;
     case QEvent::MouseButtonRelease:
         Image2MouseUp();
@@ -455,27 +427,38 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
 void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    // The window system does the moving where it can: Wayland and some X11 window managers
-    // (sway's Xwayland) let no program place its own window, and the window manager then
-    // knows where the window stands. Moving by hand is left for where it refuses (no window
-    // manager at all).
-    if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
-        return;
-    Dragging = true;
     DragStartCursor = QCursor::pos();
     DragStartLeft = x();
     DragStartTop = y();
+    // A Wayland compositor keeps the place to itself and moves the window only while the
+    // button it was pressed with is held, so its move is asked for at once. Elsewhere a press
+    // alone moves nothing: a window manager told to move after a tap's release already came
+    // would carry the table along until the next click.
+    if (!KnowsOwnPosition()) {
+        if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
+            return;
+    }
+    Pressing = true;
+    pressedAt_ = X11PointerPosition();
 }
 
-void Tfrm_Main::Image2MouseMove() {
-    if (!Dragging)
-        return;
+void Tfrm_Main::Image2MouseMove(Qt::MouseButtons buttons) {
     // The screen position, not the event's: the window moves under the cursor.
-    const QPoint cursor = QCursor::pos();
-    move(DragStartLeft + (cursor.x() - DragStartCursor.x()),
-         DragStartTop + (cursor.y() - DragStartCursor.y()));
+    const QPoint way = QCursor::pos() - DragStartCursor;
+    if (Pressing && (buttons & Qt::LeftButton) &&
+        way.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
+        Pressing = false;
+        // An X11 window manager moves the window where it can (sway's Xwayland lets no
+        // program place its own); the game moves it itself where none does.
+        if (pressedAt_ && StartWindowManagerMove(*windowHandle(), *pressedAt_))
+            return;
+        Dragging = true;
+    }
+    if (Dragging)
+        move(DragStartLeft + way.x(), DragStartTop + way.y());
 }
 
 void Tfrm_Main::Image2MouseUp() {
+    Pressing = false;
     Dragging = false;
 }

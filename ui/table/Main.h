@@ -9,10 +9,13 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 class CardPlace;
 class QAction;
 class QLabel;
+class QStyle;
 class QToolButton;
 class TExe;
 class ButtonTips;
@@ -60,7 +63,9 @@ public:
 
     DealFlow Game;
 
-    // Moving the window by its background.
+    // Moving the window by its background. Pressing: the left button is down on it and the
+    // pointer has not yet gone the drag distance; Dragging: the game moves the window itself.
+    bool Pressing = false;
     bool Dragging = false;
     QPoint DragStartCursor;
     int DragStartLeft = 0;
@@ -104,8 +109,15 @@ private:
     };
 
     void CreateControls();
-    // Everything the window draws itself, at the screen's current resolution.
+    // Everything the window draws itself, at the screen's current resolution and the zoom.
     void DrawWindowPictures();
+    // Shrinks the table to fit `available`, a screen's free area (or brings it back to its
+    // own size where it fits): every position, size and font together, pictures at the next
+    // DrawWindowPictures.
+    void FitInto(const QRect& available);
+    // Puts `widget` at `base`, in table pixels at zoom 1, and keeps it there at every zoom;
+    // an empty size leaves the widget's own. A label's font is TableFont(`fontPixels`).
+    void Place(QWidget* widget, const QRect& base, int fontPixels = 0, bool bold = false);
     void CreateActions();
     QLabel* MakeLabel(const char* name, int left, int top, const QString& text, int pixelSize,
                       bool bold);
@@ -117,7 +129,7 @@ private:
     void FormClose(QCloseEvent* event);
     void ComeForward(const ForwardRequest& request);
     void Image2MouseDown(Qt::MouseButton button);
-    void Image2MouseMove();
+    void Image2MouseMove(Qt::MouseButtons buttons);
     void Image2MouseUp();
     void SetLabelText(QLabel* label, const QString& text);
     void ShowHand(char letter, const QString& who, const Hand& hand, bool faceUp);
@@ -136,5 +148,17 @@ private:
     std::array<SeatControls, 3> seats_{};
     Announcer* announcer_ = nullptr;
     ButtonTips* tips_ = nullptr;
+    QStyle* buttonStyle_ = nullptr;
+    // Where the pointer went down on the background, on X11, for the window manager's move.
+    std::optional<QPoint> pressedAt_;
     bool watchingScreen_ = false;
+    // The table's zoom: 1 where it fits its screen, less where it would not.
+    qreal zoom_ = 1.0;
+    struct Placed {
+        QWidget* widget;
+        QRect base;
+        int fontPixels;
+        bool bold;
+    };
+    std::vector<Placed> placed_;
 };

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QtMath>
 
 #include <stdexcept>
 
@@ -25,6 +26,9 @@ void SetSpokenName(QWidget* widget, const QString& name) {
     if (widget->accessibleName() != name)
         widget->setAccessibleName(name);
 }
+
+// Kept clear between the end of the player's name and the in-debt mark.
+constexpr int NameGap = 4;
 
 } // namespace
 
@@ -61,7 +65,9 @@ void Tfrm_Main::DrawSeatName(int seat) {
 
 void Tfrm_Main::ShowStakeAndName() {
     SetLabelText(Label23, QString::number(results_.Pot));
-    SetLabelText(j0, results_.Name);
+    // A long name ends before the in-debt mark beside it; a listener hears it whole.
+    SetLabelText(j0, j0->fontMetrics().elidedText(results_.Name, Qt::ElideRight,
+                                                  t0->x() - j0->x() - qCeil(NameGap * zoom_)));
     DrawSeatName(0);
     DescribeSeats();
 }
@@ -103,6 +109,7 @@ CardPlace* Tfrm_Main::CardPlaceAt(char letter, int index) {
     auto* place = new CardPlace(this);
     place->setObjectName(name);
     place->stackUnder(j1);
+    place->SetZoom(zoom_);
     place->hide();
     return place;
 }
@@ -126,14 +133,15 @@ void Tfrm_Main::ShowHand(char letter, const QString& who, const Hand& hand, bool
     const int count = static_cast<int>(hand.size());
     for (int i = 0; i < count; ++i) {
         CardPlace* place = CardPlaceAt(letter, i);
-        place->move(CardPlacePosition(letter, i, count));
+        place->move(Zoomed(QRect(CardPlacePosition(letter, i, count), QSize()), zoom_).topLeft());
         place->show();
         const QString file =
             faceUp ? QStringLiteral("/Images/%1.bmp").arg(QString::fromStdString(hand[i].Text()))
                    : QStringLiteral("/Images/h.bmp");
         const QString path = ProgramDir.File(file);
         // Read anew every time: the player may change the pictures while the game runs.
-        place->SetPicture(LoadCardPicture(path, devicePixelRatioF()), path);
+        // The picture nearest above the size shown, shrunk smoothly by the place.
+        place->SetPicture(LoadCardPicture(path, devicePixelRatioF() * zoom_), path);
         SetSpokenName(place, CardPlaceLine(who, faceUp ? CardName(hand[i]) : FaceDownCardName()));
     }
 }

@@ -2,6 +2,9 @@
 
 #include "game/Rules.h"
 
+#include <QtMath>
+
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -31,4 +34,20 @@ QPoint CardPlacePosition(char letter, int index, int count) {
     // The last card lands where the sixth place stands; the others spread evenly before it.
     const int span = fan.step * (PlacesPerSeat - 1);
     return {fan.left + span * index / (count - 1), fan.top};
+}
+
+qreal FitZoom(QSize table, QSize available) {
+    if (available.isEmpty() ||
+        (table.width() <= available.width() && table.height() <= available.height()))
+        return 1.0;
+    // A screen's free area in logical pixels is rounded from the device's, so a table that
+    // fills it exactly may overhang by a device pixel: one logical pixel is left spare.
+    return std::min(qreal(available.width() - 1) / table.width(),
+                    qreal(available.height() - 1) / table.height());
+}
+
+QRect Zoomed(const QRect& base, qreal zoom) {
+    const auto at = [zoom](int edge) { return qFloor(edge * zoom + 0.5); };
+    return QRect(QPoint(at(base.left()), at(base.top())),
+                 QPoint(at(base.left() + base.width()) - 1, at(base.top() + base.height()) - 1));
 }

@@ -1,0 +1,64 @@
+// Every text the game colours itself (game buttons at rest and lit, about box headings and
+// version) reads at 4.5:1 or more in any theme; desktop_settings.sh runs it in dark ones.
+#include "MainWindowFixture.h"
+
+#include "ui/dialogs/Nevjegy.h"
+#include "ui/look/ButtonHover.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace {
+
+// Relative luminance, with the flare of the contrast formula added.
+double Light(QRgb rgb) {
+    const auto linear = [](int v) {
+        return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb)) +
+           0.05;
+}
+
+// The commonest colour inside the edges is the ground, the one farthest from it the ink.
+double TextContrast(QWidget* widget, const QByteArray& what) {
+    const QImage image = widget->grab().toImage().copy(widget->rect().adjusted(3, 2, -3, -2));
+    std::map<QRgb, int> count;
+    for (int i = 0; i < image.width() * image.height(); ++i)
+        ++count[image.pixel(i % image.width(), i / image.width())];
+    const QRgb ground = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) {
+                            return a.second < b.second;
+                        })->first;
+    double most = 1;
+    for (const auto& [ink, n] : count)
+        most = std::max({most, Light(ink) / Light(ground), Light(ground) / Light(ink)});
+    std::printf("%s: %.1f:1\n", what.constData(), most);
+    return most;
+}
+
+TEST_F(MainWindowTest, EveryTextTheGameColoursReadsInTheDesktopsTheme) {
+    // Under a dark theme the check proves something only if the theme really is dark.
+    const bool dark = qEnvironmentVariableIsSet("HUSZONEGY_DARK_THEME");
+    ASSERT_TRUE(!dark || QApplication::palette().color(QPalette::Window).lightness() < 100);
+    Tfrm_Main& table = OpenShown();
+    for (const bool inDeal : {false, true}) {
+        if (inDeal)
+            Key(Qt::Key_F2);
+        for (QToolButton* button : {table.SpeedButton1, table.SpeedButton4, table.SpeedButton5}) {
+            if (!button->isEnabled())
+                continue;
+            QTest::mouseMove(&table, QPoint(250, 250));
+            EXPECT_GE(TextContrast(button, button->text().toUtf8()), 4.5);
+            QTest::mouseMove(&table, button->geometry().center());
+            EXPECT_TRUE(QTest::qWaitFor(
+                [button] { return button->palette().color(QPalette::Button) == LitButtonFace; }));
+            EXPECT_GE(TextContrast(button, button->text().toUtf8() + " under the mouse"), 4.5);
+        }
+    }
+    Tfrm_Nevjegy box(&table);
+    box.show();
+    for (QLabel* label : {box.Label3, box.Label2, box.ProductName})
+        EXPECT_GE(TextContrast(label, label->text().toUtf8()), 4.5);
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+// The table at its zoom: where a screen's free area is smaller than the table (a large text
+// size on a small screen), every position, size, font and picture shrinks together, so the
+// layout stays the same and every control can be reached.
+#include "ui/table/Main.h"
+
+#include "art/Pictures.h"
+#include "bitmap/BitmapLoader.h"
+#include "ui/look/Fonts.h"
+#include "ui/table/CardPlace.h"
+#include "ui/table/TableLayout.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Drawn pictures come in whole multiples of their logical size.
+int PictureScale(qreal devicePixelRatio) {
+    return std::max(1, static_cast<int>(std::ceil(devicePixelRatio)));
+}
+
+// A picture drawn at `ratio` times `zoom` shows at `zoom` times its size on the screen.
+QPixmap ShownAt(QPixmap drawn, qreal ratio) {
+    drawn.setDevicePixelRatio(ratio);
+    return drawn;
+}
+
+} // namespace
+
+void Tfrm_Main::Place(QWidget* widget, const QRect& base, int fontPixels, bool bold) {
+    placed_.push_back({widget, base, fontPixels, bold});
+    const QRect at = Zoomed(base, zoom_);
+    if (base.isEmpty())
+        widget->move(at.topLeft());
+    else
+        widget->setGeometry(at);
+    if (fontPixels > 0) {
+        widget->setFont(TableFont(std::max(1, qRound(fontPixels * zoom_)), bold));
+        // A label is as wide as its text, in the font of the zoom.
+        widget->adjustSize();
+    }
+}
+
+void Tfrm_Main::FitInto(const QRect& available) {
+    const qreal zoom = FitZoom(QSize(ClientWidth, ClientHeight), available.size());
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    setFixedSize(Zoomed(QRect(0, 0, ClientWidth, ClientHeight), zoom_).size());
+    std::vector<Placed> placed;
+    placed.swap(placed_);
+    for (const Placed& p : placed)
+        Place(p.widget, p.base, p.fontPixels, p.bold);
+    for (CardPlace* place : findChildren<CardPlace*>(Qt::FindDirectChildrenOnly))
+        place->SetZoom(zoom_);
+    // The name ends before the in-debt mark at its new place.
+    ShowStakeAndName();
+}
+
+void Tfrm_Main::DrawWindowPictures() {
+    const qreal ratio = devicePixelRatioF();
+    const qreal drawn = ratio * zoom_;
+    Image2->setPixmap(ShownAt(BackgroundPicture(drawn), ratio));
+    const int scale = PictureScale(drawn);
+    QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackImage(scale)));
+    back.setDevicePixelRatio(scale);
+    Image1->SetPicture(back);
+    const QPixmap debtMark = ShownAt(DebtMarkPicture(drawn), ratio);
+    for (QLabel* mark : {t0, t1, t2})
+        mark->setPixmap(debtMark);
+    const std::pair<QAction*, ButtonPicture> pictures[] = {
+        {aBezar, ButtonPicture::Close},      {aTalcara, ButtonPicture::Minimise},
+        {aBeallit, ButtonPicture::Settings}, {aNevjegy, ButtonPicture::About},
+        {aHonlap, ButtonPicture::Homepage},  {aEredmenyTorol, ButtonPicture::ResetResults}};
+    for (const auto& [action, picture] : pictures)
+        action->setIcon(QIcon(ShownAt(ButtonPicturePixmap(picture, drawn), ratio)));
+    const QSize iconSize = Zoomed(QRect(0, 0, 16, 16), zoom_).size();
+    for (QToolButton* button :
+         {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3, SpeedButton2})
+        button->setIconSize(iconSize);
+    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5})
+        button->setFont(ButtonFont(ratio, zoom_));
+}
