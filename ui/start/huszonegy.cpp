@@ -6,6 +6,7 @@
 #include "ui/look/ToolTipStyle.h"
 #include "ui/start/CommandLine.h"
 #include "ui/start/DisplayCheck.h"
+#include "ui/start/Language.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/Main.h"
 
@@ -49,7 +50,8 @@ int main(int argc, char** argv) {
     // application title, which is what the taskbar shows.
     QApplication::setWindowIcon(ApplicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("huszonegy"));
-    InstallHungarianTranslation();
+    // Before any window is built: every text is taken in the player's language.
+    InstallPlayersLanguage();
     // Without its own folder the game has neither pictures nor a settings file.
     if (!RunGuarded(InitProgramDir))
         return 1;
@@ -63,7 +65,8 @@ int main(int argc, char** argv) {
         // one already running.
         if (keeper.BringOtherCopyForward())
             return 0;
-        ShowMessageBox(QStringLiteral("A játék már fut, de nem sikerült előhozni az ablakát."),
+        ShowMessageBox(QCoreApplication::translate(
+                           "Start", "A játék már fut, de nem sikerült előhozni az ablakát."),
                        nullptr);
         return 1;
     }
