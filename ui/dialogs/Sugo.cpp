@@ -54,6 +54,7 @@ QString Tfrm_Sugo::KeysText() {
 Tfrm_Sugo::Tfrm_Sugo(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
     setFont(DialogFont());
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(MakeHeading(tr("Szabályok"), this));
     Rules = MakeText(RulesText(), this);
     layout->addWidget(Rules);
