@@ -58,4 +58,3 @@ struct BoxRequest {
 using MessageBoxHook = std::function<bool(const BoxRequest&)>;
 // Installs `hook` and returns the one it replaces.
 MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
-
