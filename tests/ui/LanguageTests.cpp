@@ -1,4 +1,4 @@
-// The player's language: which one the game takes, and the table it then shows.
+// The player's language: which one the game takes, and the English table it then shows.
 #include "MainWindowFixture.h"
 
 #include "ui/speech/CardNames.h"
@@ -6,26 +6,17 @@
 
 #include <QTranslator>
 
-namespace {
-
 TEST(Language, TheFirstOfThePlayersLanguagesTheGameHas) {
-    const QStringList translated{"en", "pt_BR"};
-    const struct {
-        QStringList uiLanguages;
-        const char* chosen;
-    } cases[] = {{{"C"}, "hu"},
-                 {{"POSIX"}, "hu"},
-                 {{}, "hu"},
-                 {{"hu-HU", "hu-Latn-HU", "hu"}, "hu"},
-                 {{"en-US", "en-Latn-US", "en"}, "en"},
-                 {{"de-DE", "de-Latn-DE", "de"}, "en"},
-                 {{"de", "hu", "en"}, "hu"},
-                 {{"hu", "en"}, "hu"},
-                 {{"pt-BR", "pt"}, "pt_BR"},
-                 {{"pt-PT", "pt"}, "en"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ChooseLanguage(c.uiLanguages, translated), QString::fromLatin1(c.chosen))
-            << c.uiLanguages.join(u':').toStdString();
+    const std::pair<QStringList, const char*> cases[] = {{{"C"}, "hu"},
+                                                         {{}, "hu"},
+                                                         {{"hu-HU", "hu"}, "hu"},
+                                                         {{"de", "hu", "en"}, "hu"},
+                                                         {{"en-US"}, "en"},
+                                                         {{"de-DE", "de"}, "en"},
+                                                         {{"pt-BR", "pt"}, "pt_BR"},
+                                                         {{"pt-PT"}, "en"}};
+    for (const auto& [uiLanguages, chosen] : cases)
+        EXPECT_EQ(ChooseLanguage(uiLanguages, {"en", "pt_BR"}), chosen) << chosen;
     EXPECT_TRUE(TranslatedLanguages().contains(QStringLiteral("en")));
 }
 
@@ -36,10 +27,6 @@ TEST_F(MainWindowTest, EnglishCaptionsFitTheirButtonsAndCardsHaveEnglishNames) {
     Tfrm_Main& w = Open();
     for (QToolButton* button : {w.SpeedButton1, w.SpeedButton4, w.SpeedButton5})
         EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
-    EXPECT_EQ(w.SpeedButton4->text(), QStringLiteral("One more!"));
-    EXPECT_EQ(CardName({'1', '8'}), QStringLiteral("Ace of Hearts"));
-    EXPECT_EQ(CardName({'4', '5'}), QStringLiteral("Under of Acorns"));
+    EXPECT_EQ(CardName({'1', '8'}) + CardName({'4', '5'}), "Ace of HeartsUnder of Acorns");
     QCoreApplication::removeTranslator(&english);
 }
-
-} // namespace
