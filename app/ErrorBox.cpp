@@ -1,9 +1,13 @@
 #include "app/ErrorBox.h"
 #include "app/MessageBoxHook.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
-const QString ApplicationTitle = QStringLiteral("21 - A kártyajáték");
+QString ApplicationTitle() {
+    return QCoreApplication::translate("ErrorBox", "21 - A kártyajáték");
+}
 
 QString WithFullStop(const QString& message) {
     if (!message.isEmpty() && message.back() > QLatin1Char('.'))
@@ -12,7 +16,7 @@ QString WithFullStop(const QString& message) {
 }
 
 void ShowErrorBox(const QString& message) {
-    ShowBox(BoxRequest{BoxKind::Error, WithFullStop(message), ApplicationTitle, nullptr});
+    ShowBox(BoxRequest{BoxKind::Error, WithFullStop(message), ApplicationTitle(), nullptr});
 }
 
 bool RunGuarded(const std::function<void()>& action) noexcept {

@@ -6,7 +6,8 @@
 
 #include <functional>
 
-extern const QString ApplicationTitle; // "21 - A kártyajáték"
+// "21 - A kártyajáték" in the player's language: the taskbar's and the error box's caption.
+QString ApplicationTitle();
 
 // Appends a full stop when the last character's code is above that of ".".
 QString WithFullStop(const QString& message);

@@ -7,12 +7,10 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
-#include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
@@ -89,16 +87,19 @@ bool ShowBox(const BoxRequest& request) {
     box.setTextFormat(Qt::PlainText);
     // Every window of the program waits for the answer, not only the owner.
     box.setWindowModality(Qt::ApplicationModal);
-    // The game names its own buttons, so they read the same with or without Qt's
-    // translations, and they carry no pictures, as no other button of the game does.
+    // The game names its own buttons, so they speak the game's language with or without
+    // Qt's translations, and they carry no pictures, as no other button of the game does.
     QPushButton* accept = nullptr;
     if (request.kind == BoxKind::Question) {
-        accept = box.addButton(QStringLiteral("Igen"), QMessageBox::YesRole);
-        QPushButton* decline = box.addButton(QStringLiteral("Nem"), QMessageBox::NoRole);
+        accept = box.addButton(QCoreApplication::translate("MessageBoxes", "Igen"),
+                               QMessageBox::YesRole);
+        QPushButton* decline =
+            box.addButton(QCoreApplication::translate("MessageBoxes", "Nem"), QMessageBox::NoRole);
         box.setEscapeButton(decline);
         box.setDefaultButton(request.preselected == DefaultAnswer::No ? decline : accept);
     } else {
-        accept = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        accept = box.addButton(QCoreApplication::translate("MessageBoxes", "OK"),
+                               QMessageBox::AcceptRole);
         box.setEscapeButton(accept);
         box.setDefaultButton(accept);
     }
@@ -112,23 +113,11 @@ bool ShowBox(const BoxRequest& request) {
 }
 
 void ShowMessageBox(const QString& text, QWidget* owner) {
-    ShowBox(BoxRequest{BoxKind::Information, text, QStringLiteral("Üzenet"), owner});
+    ShowBox(BoxRequest{BoxKind::Information, text,
+                       QCoreApplication::translate("MessageBoxes", "Üzenet"), owner});
 }
 
 bool AskYesNo(const QString& text, const QString& caption, QWidget* owner,
               DefaultAnswer preselected) {
     return ShowBox(BoxRequest{BoxKind::Question, text, caption, owner, preselected});
-}
-
-void InstallHungarianTranslation() {
-    QCoreApplication* application = QCoreApplication::instance();
-    if (application == nullptr)
-        return;
-    auto* translator = new QTranslator(application);
-    // Without the translation file the buttons stay in English; the game still works.
-    if (translator->load(QStringLiteral("qtbase_hu"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
 }

@@ -35,7 +35,7 @@ QString ProgramFilePath(const ReadLinkFunction& readLink);
 // Fills ProgramDir from /proc/self/exe; throws as ProgramFilePath does.
 void InitProgramDir();
 
-// Information box, caption "Üzenet", OK only.
+// Information box, caption "Üzenet" (in the player's language), OK only.
 void ShowMessageBox(const QString& text, QWidget* owner);
 
 // The button a question box starts on, the one Enter chooses.
@@ -58,8 +58,3 @@ struct BoxRequest {
 using MessageBoxHook = std::function<bool(const BoxRequest&)>;
 // Installs `hook` and returns the one it replaces.
 MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
-
-// Loads Qt's own Hungarian translation, when it is installed, for the texts Qt itself shows
-// (an edit field's menu). The boxes name their buttons themselves and need none of it.
-// Call once after the QApplication exists.
-void InstallHungarianTranslation();

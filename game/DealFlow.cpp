@@ -2,6 +2,8 @@
 
 #include "game/Rules.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 #include <utility>
 
@@ -12,11 +14,11 @@ using namespace Seat;
 QString WinnerMessage(int seat) {
     switch (seat) {
     case Human:
-        return QStringLiteral("Te győztél");
+        return QCoreApplication::translate("DealFlow", "Te győztél");
     case Bank:
-        return QStringLiteral("Bank nyert");
+        return QCoreApplication::translate("DealFlow", "Bank nyert");
     default:
-        return QStringLiteral("Vuru nyert");
+        return QCoreApplication::translate("DealFlow", "Vuru nyert");
     }
 }
 
@@ -157,8 +159,9 @@ int DealFlow::DecideWinner() {
 }
 
 bool DealFlow::aEredmenyTorolExecute() {
-    if (!table_.AskYesNo(QStringLiteral("Valóban nullázzam az eredményeket?"),
-                         QStringLiteral("Megerősítés")))
+    if (!table_.AskYesNo(
+            QCoreApplication::translate("DealFlow", "Valóban nullázzam az eredményeket?"),
+            QCoreApplication::translate("DealFlow", "Megerősítés")))
         return false;
     results_.Money1 = results_.Money2 = results_.Money3 = 1000;
     results_.Win1 = results_.Win2 = results_.Win3 = 0;

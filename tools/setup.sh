@@ -3,6 +3,7 @@
 # When nothing is missing it only reads dpkg's status: no apt-get, no package lock.
 set -eu
 PACKAGES="cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n \
+qt6-l10n-tools qt6-tools-dev locales \
 libgtest-dev xvfb xauth xdotool imagemagick openbox x11-utils x11-session-utils x11-xserver-utils \
 fonts-comic-neue fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils appstream \
 dpkg-dev file valgrind libxcb1-dev lintian groff-base man-db dbus-daemon at-spi2-core \

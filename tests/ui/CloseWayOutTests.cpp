@@ -48,7 +48,7 @@ TEST_P(CloseWayOutTest, SecondFailedCloseAsksAndLeavesOnlyOnYes) {
     const BoxRequest& question = boxes[2];
     EXPECT_EQ(question.kind, BoxKind::Question);
     EXPECT_EQ(question.text, QStringLiteral("Nem sikerült menteni. Kilépsz mentés nélkül?"));
-    EXPECT_EQ(question.caption, ApplicationTitle);
+    EXPECT_EQ(question.caption, ApplicationTitle());
     EXPECT_EQ(question.preselected, DefaultAnswer::No);
     EXPECT_TRUE(w.isVisible());
 

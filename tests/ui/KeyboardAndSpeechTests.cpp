@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, TheWindowIsAFrameNamedByTheTitle) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&w);
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->role(), QAccessible::Window);
-    EXPECT_EQ(face->text(QAccessible::Name), ApplicationTitle);
+    EXPECT_EQ(face->text(QAccessible::Name), ApplicationTitle());
 }
 
 // Presses `key` as the desktop delivers it: to whatever has the focus.

@@ -12,12 +12,12 @@
 #include <QPushButton>
 
 Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
-    SetUpDialogFrame(*this, QStringLiteral("Beállítások"), 257, 107);
+    SetUpDialogFrame(*this, tr("Beállítások"), 257, 107);
     // Its fields are read whole by screen readers also when no table is open.
     InstallTableAccessibility();
 
     // Created in tab order, so the focus chain needs no further help.
-    Label1 = new QLabel(QStringLiteral("Az én nevem"), this);
+    Label1 = new QLabel(tr("Az én nevem"), this);
     Label1->move(12, 12);
     Label1->adjustSize();
     Edit1 = new QLineEdit(this);
@@ -27,20 +27,20 @@ Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Edit1->setMaxLength(ProfileValueLimit);
     Label1->setBuddy(Edit1);
 
-    Label2 = new QLabel(QStringLiteral("Tét"), this);
+    Label2 = new QLabel(tr("Tét"), this);
     Label2->move(12, 56);
     Label2->adjustSize();
     Edit2 = new QLineEdit(this);
     Edit2->setGeometry(12, 72, 125, 21);
     Label2->setBuddy(Edit2);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setGeometry(168, 32, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
     // Esc rejects through QDialog itself, exactly as this button does.
-    Button2 = new QPushButton(QStringLiteral("Mégsem"), this);
+    Button2 = new QPushButton(tr("Mégsem"), this);
     Button2->setGeometry(168, 64, 75, 25);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }

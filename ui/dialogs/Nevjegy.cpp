@@ -85,7 +85,7 @@ void TBevelPanel::paintEvent(QPaintEvent* event) {
 }
 
 Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
-    SetUpDialogFrame(*this, QStringLiteral("Névjegy"), 319, 343);
+    SetUpDialogFrame(*this, tr("Névjegy"), 319, 343);
 
     Panel1 = new TBevelPanel(TBevelPanel::Bevel::Lowered, TBevelPanel::Bevel::Raised, this);
     Panel1->setGeometry(8, 8, 305, 293);
@@ -105,24 +105,24 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Paint(ProductName, MoneyGreen);
 
     // Right-aligned to the same edge as the product name above it.
-    Copyright = MakeText(QStringLiteral("Copyright © 2026\nTarvesz"), QRect(158, 60, 135, 28),
-                         Qt::AlignRight, Panel1);
+    Copyright =
+        MakeText(tr("Copyright © 2026\nTarvesz"), QRect(158, 60, 135, 28), Qt::AlignRight, Panel1);
 
     // Both headings share one face: finding a bold that shows means drawing it, once per box.
     const QFont headingFont = HeadingFont(Panel1->font());
-    Label3 = MakeHeading(QStringLiteral("21 kártyajáték"), 92, headingFont, Panel1);
+    Label3 = MakeHeading(tr("21 kártyajáték"), 92, headingFont, Panel1);
 
     // The terms the game is distributed under, as LICENSE and the package state them.
-    Comments = MakeText(QStringLiteral("A 21 kártyajáték szabad szoftver: a GNU General Public "
-                                       "License 3-as vagy (választásod szerint) bármely "
-                                       "későbbi változata szerint továbbadható és módosítható. "
-                                       "Mindenféle garancia nélkül adjuk közre."),
+    Comments = MakeText(tr("A 21 kártyajáték szabad szoftver: a GNU General Public "
+                           "License 3-as vagy (választásod szerint) bármely "
+                           "későbbi változata szerint továbbadható és módosítható. "
+                           "Mindenféle garancia nélkül adjuk közre."),
                         QRect(8, 116, 285, 65), Qt::AlignHCenter, Panel1);
 
-    Label2 = MakeHeading(QStringLiteral("Elérhetőség"), 188, headingFont, Panel1);
+    Label2 = MakeHeading(tr("Elérhetőség"), 188, headingFont, Panel1);
 
-    Label1 = MakeText(QStringLiteral("Tarvesz\n%1\n\nVéleményeket, ötleteket és hibajelentéseket\n"
-                                     "a honlapon keresztül várok.")
+    Label1 = MakeText(tr("Tarvesz\n%1\n\nVéleményeket, ötleteket és hibajelentéseket\n"
+                         "a honlapon keresztül várok.")
                           .arg(HomepageAddress()),
                       QRect(8, 208, 285, 81), Qt::AlignHCenter, Panel1);
 
@@ -131,7 +131,7 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     for (const auto& [heading, text] : {std::pair(Label3, Comments), std::pair(Label2, Label1)})
         text->setAccessibleName(heading->text() + QStringLiteral(". ") + text->text());
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setGeometry(127, 312, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -142,8 +142,7 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
 void Tfrm_Nevjegy::FormCreate() {
     ProductName->setText(QStringLiteral("21\r\nV") + QStringLiteral(HUSZONEGY_VERSION));
     // Read out in words: the two lines alone are too short for a screen reader to speak.
-    ProductName->setAccessibleName(QStringLiteral("21, verzió ") +
-                                   QStringLiteral(HUSZONEGY_VERSION));
+    ProductName->setAccessibleName(tr("21, verzió ") + QStringLiteral(HUSZONEGY_VERSION));
 }
 
 void Tfrm_Nevjegy::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "ui/speech/CardNames.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString HandLine(const QString& who, const Hand& hand) {
@@ -9,15 +10,15 @@ QString HandLine(const QString& who, const Hand& hand) {
     for (const CardCode& card : hand)
         cards << CardName(card);
     // One arg() for every part: a name holding "%1" is spoken as typed.
-    return QStringLiteral("%1: %2, összesen %3")
+    return QCoreApplication::translate("TableSpeech", "%1: %2, összesen %3")
         .arg(who, cards.join(QStringLiteral(", ")), QString::number(HandTotal(hand)));
 }
 
 QString DealLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
     QString line = HandLine(names[0], hands[0]) + QStringLiteral(". ");
     for (int seat : {1, 2})
-        line +=
-            QStringLiteral("%1: %2 lap. ").arg(names[seat], QString::number(hands[seat].size()));
+        line += QCoreApplication::translate("TableSpeech", "%1: %2 lap. ")
+                    .arg(names[seat], QString::number(hands[seat].size()));
     return line.trimmed();
 }
 
@@ -31,22 +32,24 @@ QString FinalLine(const std::array<QString, 3>& names, const std::array<Hand, 3>
 namespace {
 
 QString NextMoves(DealPhase phase) {
-    return phase == DealPhase::InDeal ? QStringLiteral("Még egy lapot: F3. Megállok: F4.")
-                                      : QStringLiteral("Új leosztás: F2.");
+    return phase == DealPhase::InDeal
+               ? QCoreApplication::translate("TableSpeech", "Még egy lapot: F3. Megállok: F4.")
+               : QCoreApplication::translate("TableSpeech", "Új leosztás: F2.");
 }
 
 } // namespace
 
 QString TableLine(const QString& player, std::int32_t money, std::int32_t won, std::int32_t pot,
                   DealPhase phase) {
-    return QStringLiteral("%1: pénz %2, nyert játékok %3. Tét %4. %5")
+    return QCoreApplication::translate("TableSpeech", "%1: pénz %2, nyert játékok %3. Tét %4. %5")
         .arg(player, QString::number(money), QString::number(won), QString::number(pot),
              NextMoves(phase));
 }
 
 QString NoMoveLine(DealPhase phase) {
-    return (phase == DealPhase::InDeal ? QStringLiteral("A leosztás már folyik. ")
-                                       : QStringLiteral("Nincs leosztás folyamatban. ")) +
+    return (phase == DealPhase::InDeal
+                ? QCoreApplication::translate("TableSpeech", "A leosztás már folyik. ")
+                : QCoreApplication::translate("TableSpeech", "Nincs leosztás folyamatban. ")) +
            NextMoves(phase);
 }
 

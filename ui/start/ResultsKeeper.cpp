@@ -143,9 +143,9 @@ bool ResultsKeeper::SaveAtClose(QWidget* owner) {
     }
     if (RunGuarded([this] { Save(); }))
         return true;
-    const bool leave = closeSaveFailed_ &&
-                       ::AskYesNo(QStringLiteral("Nem sikerült menteni. Kilépsz mentés nélkül?"),
-                                  ApplicationTitle, owner, DefaultAnswer::No);
+    const bool leave =
+        closeSaveFailed_ && ::AskYesNo(tr("Nem sikerült menteni. Kilépsz mentés nélkül?"),
+                                       ApplicationTitle(), owner, DefaultAnswer::No);
     closeSaveFailed_ = true;
     return leave;
 }

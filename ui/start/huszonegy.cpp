@@ -7,6 +7,7 @@
 #include "ui/start/CommandLine.h"
 #include "ui/start/CopyChannel.h"
 #include "ui/start/DisplayCheck.h"
+#include "ui/start/Language.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/Main.h"
 
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
     // application title, which is what the taskbar shows.
     QApplication::setWindowIcon(ApplicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("huszonegy"));
-    InstallHungarianTranslation();
+    // Before any window is built: every text is taken in the player's language.
+    InstallPlayersLanguage();
     // Without its own folder the game has neither pictures nor a settings file.
     if (!RunGuarded(InitProgramDir))
         return 1;
@@ -80,15 +82,18 @@ int main(int argc, char** argv) {
         if (keeper->AnotherCopyRuns()) {
             ShowMessageBox(
                 reply.answer == ForwardAnswer::OtherDisplay
-                    ? QStringLiteral("A játék már fut egy másik képernyőn (%1).").arg(reply.display)
-                    : QStringLiteral("A játék már fut, de nem válaszol."),
+                    ? QCoreApplication::translate("Start",
+                                                  "A játék már fut egy másik képernyőn (%1).")
+                          .arg(reply.display)
+                    : QCoreApplication::translate("Start", "A játék már fut, de nem válaszol."),
                 nullptr);
             return 1;
         }
     }
     if (keeper->NoLock()) {
         ShowMessageBox(
-            QStringLiteral("Nem sikerült lefoglalni az eredményfájlt: %1").arg(keeper->Path()),
+            QCoreApplication::translate("Start", "Nem sikerült lefoglalni az eredményfájlt: %1")
+                .arg(keeper->Path()),
             nullptr);
         return 1;
     }

@@ -4,6 +4,7 @@
 #include "app/Seged.h"
 #include "ui/dialogs/Beallit.h"
 #include "ui/dialogs/Nevjegy.h"
+#include "ui/dialogs/Sugo.h"
 #include "ui/look/ButtonHover.h"
 #include "ui/look/ToolTipStyle.h"
 #include "ui/speech/TableAccessibility.h"
@@ -41,7 +42,7 @@ Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
     setObjectName(QStringLiteral("frm_Main"));
     // Desktop taskbars list a window by its title, and the game's taskbar button has always
     // read the application title.
-    setWindowTitle(ApplicationTitle);
+    setWindowTitle(ApplicationTitle());
     setFixedSize(ClientWidth, ClientHeight);
     tips_ = new ButtonTips(this);
     buttonStyle_ = NewButtonStyle(this);
@@ -74,27 +75,27 @@ QAction* Tfrm_Main::MakeAction(const char* name, const QString& caption, const Q
 }
 
 void Tfrm_Main::CreateActions() {
-    aUj = MakeAction("aUj", QStringLiteral("Új leosztás"), QStringLiteral("Új leosztás"),
-                     {QKeySequence(Qt::Key_F2)}, &Tfrm_Main::aUjExecute);
-    aLapot =
-        MakeAction("aLapot", QStringLiteral("Még egy lapot!"), QStringLiteral("Még egy lapot!"),
-                   {QKeySequence(Qt::Key_F3)}, &Tfrm_Main::aLapotExecute);
-    aMegall = MakeAction("aMegall", QStringLiteral("Megállok"), QStringLiteral("Megállok"),
-                         {QKeySequence(Qt::Key_F4)}, &Tfrm_Main::aMegallExecute);
+    aUj = MakeAction("aUj", tr("Új leosztás"), tr("Új leosztás"), {QKeySequence(Qt::Key_F2)},
+                     &Tfrm_Main::aUjExecute);
+    aLapot = MakeAction("aLapot", tr("Még egy lapot!"), tr("Még egy lapot!"),
+                        {QKeySequence(Qt::Key_F3)}, &Tfrm_Main::aLapotExecute);
+    aMegall = MakeAction("aMegall", tr("Megállok"), tr("Megállok"), {QKeySequence(Qt::Key_F4)},
+                         &Tfrm_Main::aMegallExecute);
     // Both Enter keys, the main one and the keypad's, open the settings with Alt.
     aBeallit =
-        MakeAction("aBeallit", {}, QStringLiteral("Beállítások"),
+        MakeAction("aBeallit", {}, tr("Beállítások"),
                    {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)},
                    &Tfrm_Main::aBeallitExecute);
-    aTalcara = MakeAction("aTalcara", {}, QStringLiteral("Tálcára"), {QKeySequence(Qt::Key_Escape)},
+    aTalcara = MakeAction("aTalcara", {}, tr("Tálcára"), {QKeySequence(Qt::Key_Escape)},
                           &Tfrm_Main::aTalcaraExecute);
-    aBezar = MakeAction("aBezar", {}, QStringLiteral("Bezár"), {}, &Tfrm_Main::aBezarExecute);
-    aEredmenyTorol = MakeAction("aEredmenyTorol", {}, QStringLiteral("Eredmények törlése"), {},
+    aBezar = MakeAction("aBezar", {}, tr("Bezár"), {}, &Tfrm_Main::aBezarExecute);
+    aEredmenyTorol = MakeAction("aEredmenyTorol", {}, tr("Eredmények törlése"), {},
                                 &Tfrm_Main::aEredmenyTorolExecute);
-    aNevjegy =
-        MakeAction("aNevjegy", {}, QStringLiteral("Névjegy"), {}, &Tfrm_Main::aNevjegyExecute);
-    aHonlap = MakeAction("aHonlap", {}, QStringLiteral("Tarvesz honlapja"), {},
-                         &Tfrm_Main::aHonlapExecute);
+    aNevjegy = MakeAction("aNevjegy", {}, tr("Névjegy"), {}, &Tfrm_Main::aNevjegyExecute);
+    aHonlap = MakeAction("aHonlap", {}, tr("Tarvesz honlapja"), {}, &Tfrm_Main::aHonlapExecute);
+    // The one key with no button: the help.
+    aSugo =
+        MakeAction("aSugo", {}, tr("Súgó"), {QKeySequence(Qt::Key_F1)}, &Tfrm_Main::aSugoExecute);
     aLapot->setEnabled(false);
     aMegall->setEnabled(false);
 }
@@ -143,13 +144,13 @@ void Tfrm_Main::CreateControls() {
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Place(Image2, QRect(0, 0, ClientWidth, ClientHeight));
-    Image2->setAccessibleName(QStringLiteral("Kártyaasztal"));
+    Image2->setAccessibleName(tr("Kártyaasztal"));
     Image2->installEventFilter(this);
 
     Image1 = new CardPlace(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Place(Image1, QRect(QPoint(12, 12), QSize()));
-    Image1->setAccessibleName(QStringLiteral("Pakli"));
+    Image1->setAccessibleName(tr("Pakli"));
 
     // Made in this order, which is also their stacking order among the table's children.
     for (const int seat : {Seat::Bank, Seat::Vuru, Seat::Human}) {
@@ -162,10 +163,10 @@ void Tfrm_Main::CreateControls() {
         }
     }
 
-    const QString result = QStringLiteral("Eredmény");
-    const QString money = QStringLiteral("Pénz");
-    const QString won = QStringLiteral("Nyert játékok");
-    j1 = MakeLabel("j1", 20, 144, QStringLiteral("Bank"), 15, true);
+    const QString result = tr("Eredmény");
+    const QString money = tr("Pénz");
+    const QString won = tr("Nyert játékok");
+    j1 = MakeLabel("j1", 20, 144, tr("Bank"), 15, true);
     Label5 = MakeLabel("Label5", 20, 168, result, 12, false);
     Label2 = MakeLabel("Label2", 80, 168, {}, 12, true);
     Label2->hide();
@@ -173,7 +174,7 @@ void Tfrm_Main::CreateControls() {
     Label7 = MakeLabel("Label7", 80, 188, {}, 12, true);
     Label8 = MakeLabel("Label8", 20, 208, won, 12, false);
     Label9 = MakeLabel("Label9", 112, 208, {}, 12, true);
-    j2 = MakeLabel("j2", 268, 284, QStringLiteral("Vuru"), 15, true);
+    j2 = MakeLabel("j2", 268, 284, tr("Vuru"), 15, true);
     Label15 = MakeLabel("Label15", 268, 308, result, 12, false);
     Label3 = MakeLabel("Label3", 328, 308, {}, 12, true);
     Label3->hide();
@@ -190,7 +191,7 @@ void Tfrm_Main::CreateControls() {
     Label20 = MakeLabel("Label20", 112, 488, {}, 12, true);
 
     SpeedButton1 = MakeButton("SpeedButton1", aUj, 384, 72, 77, 25);
-    Label22 = MakeLabel("Label22", 328, 44, QStringLiteral("Tét"), 12, false);
+    Label22 = MakeLabel("Label22", 328, 44, tr("Tét"), 12, false);
     Label23 = MakeLabel("Label23", 388, 44, {}, 12, true);
     SpeedButton4 = MakeButton("SpeedButton4", aLapot, 304, 428, 77, 25);
     SpeedButton5 = MakeButton("SpeedButton5", aMegall, 384, 428, 77, 25);
@@ -348,7 +349,7 @@ void Tfrm_Main::aBeallitExecute() {
 void Tfrm_Main::aTalcaraExecute() {
     if (isMinimized())
         return;
-    Announce(QStringLiteral("Az asztal a tálcára kerül."));
+    Announce(tr("Az asztal a tálcára kerül."));
     showMinimized();
 }
 
@@ -360,6 +361,9 @@ void Tfrm_Main::aNevjegyExecute() {
 }
 void Tfrm_Main::aHonlapExecute() {
     Exe->Execute();
+}
+void Tfrm_Main::aSugoExecute() {
+    ShowHelpDialog(this);
 }
 
 void Tfrm_Main::changeEvent(QEvent* event) {

@@ -56,6 +56,7 @@ public:
     void aEredmenyTorolExecute();
     void aNevjegyExecute();
     void aHonlapExecute();
+    void aSugoExecute();
 
     // Card place `letter` + `index`, found by name; places beyond the sixth are made on
     // demand so a long hand never runs out of places.
@@ -86,7 +87,7 @@ public:
 
     QAction *aUj = nullptr, *aLapot = nullptr, *aMegall = nullptr, *aBeallit = nullptr,
             *aTalcara = nullptr, *aBezar = nullptr, *aEredmenyTorol = nullptr, *aNevjegy = nullptr,
-            *aHonlap = nullptr;
+            *aHonlap = nullptr, *aSugo = nullptr;
 
     TExe* Exe = nullptr;
 

@@ -166,8 +166,7 @@ void Tfrm_Main::ShowResults() {
 
 std::array<QString, 3> Tfrm_Main::SeatNames() const {
     // A player with no name is still somebody.
-    return {results_.Name.isEmpty() ? QStringLiteral("Játékos") : results_.Name,
-            QStringLiteral("Bank"), QStringLiteral("Vuru")};
+    return {results_.Name.isEmpty() ? tr("Játékos") : results_.Name, tr("Bank"), tr("Vuru")};
 }
 
 void Tfrm_Main::Announce(const QString& text) {
@@ -184,22 +183,20 @@ void Tfrm_Main::DescribeSeats() {
     for (int seat = 0; seat < 3; ++seat) {
         const SeatControls& controls = seats_[seat];
         const QString& who = names[seat];
-        SetSpokenName(controls.name,
-                      Game.LastWinner == seat ? QStringLiteral("%1, nyertes").arg(who) : who);
+        SetSpokenName(controls.name, Game.LastWinner == seat ? tr("%1, nyertes").arg(who) : who);
         // The computer seats' totals stay secret until their cards turn face up.
         const Hand& hand = Game.Hands[seat];
         const bool secret = seat != 0 && !Game.Revealed;
-        const QString total = secret         ? QStringLiteral("rejtett")
+        const QString total = secret         ? tr("rejtett")
                               : hand.empty() ? QString()
                                              : QString::number(HandTotal(hand));
         const auto describe = [&who](QLabel* label, const QString& caption, const QString& value) {
             SetSpokenName(label, QStringLiteral("%1, %2: %3").arg(who, caption, value));
         };
-        describe(controls.total, QStringLiteral("Eredmény"), total);
-        describe(controls.money, QStringLiteral("Pénz"), QString::number(MoneyOf(results_, seat)));
-        describe(controls.won, QStringLiteral("Nyert játékok"),
-                 QString::number(WinsOf(results_, seat)));
-        SetSpokenName(controls.debt, QStringLiteral("%1 adósságban van").arg(who));
+        describe(controls.total, tr("Eredmény"), total);
+        describe(controls.money, tr("Pénz"), QString::number(MoneyOf(results_, seat)));
+        describe(controls.won, tr("Nyert játékok"), QString::number(WinsOf(results_, seat)));
+        SetSpokenName(controls.debt, tr("%1 adósságban van").arg(who));
     }
-    SetSpokenName(Label23, QStringLiteral("Tét: %1").arg(results_.Pot));
+    SetSpokenName(Label23, tr("Tét: %1").arg(results_.Pot));
 }

@@ -1,0 +1,78 @@
+#include "ui/dialogs/Sugo.h"
+
+#include "ui/dialogs/DialogFrame.h"
+#include "ui/look/Fonts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ClientWidth = 420;
+
+QLabel* MakeHeading(const QString& text, QWidget* parent) {
+    auto* heading = new QLabel(text, parent);
+    heading->setFont(HeadingFont(parent->font()));
+    return heading;
+}
+
+// Plain text wrapped to the box's width: a screen reader reads a label whole.
+QLabel* MakeText(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+QString Tfrm_Sugo::RulesText() {
+    return tr("Minden leosztásban mindenki két lapot kap. Az alsó 2, a felső 3, a király 4, az "
+              "ász 11, a számos lapok a számukat érik. Lapot kérhetsz („Még egy lapot!”) vagy "
+              "megállhatsz („Megállok”); a Bank és Vuru 16 alatt mindig húz. 21 fölött a lapok "
+              "semmit sem érnek. A legmagasabb összeg nyer. Ha a Bank holtversenyben áll az élen, "
+              "a Bank nyer; ha te és Vuru, a kevesebb lap nyer, egyenlő lapszámnál te. A győztes "
+              "mindkét ellenféltől megkapja a tétet.");
+}
+
+QString Tfrm_Sugo::KeysText() {
+    // One line a key, so a translator can keep each beside its key.
+    return QStringList{tr("F2: új leosztás"),
+                       tr("F3: még egy lapot"),
+                       tr("F4: megállok"),
+                       tr("Alt+Enter: beállítások (a neved és a tét)"),
+                       tr("Esc: tálcára"),
+                       tr("F1: ez a súgó"),
+                       tr("Az asztalt a bal egérgombbal húzva mozgathatod az ablakot."),
+                       tr("A Tab és a Shift+Tab a gombok között lépked, a Szóköz vagy az "
+                          "Enter megnyomja a kijelölt gombot.")}
+        .join(u'\n');
+}
+
+Tfrm_Sugo::Tfrm_Sugo(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
+    setFont(DialogFont());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(MakeHeading(tr("Szabályok"), this));
+    Rules = MakeText(RulesText(), this);
+    layout->addWidget(Rules);
+    layout->addSpacing(8);
+    layout->addWidget(MakeHeading(tr("Billentyűk"), this));
+    Keys = MakeText(KeysText(), this);
+    layout->addWidget(Keys);
+    layout->addSpacing(8);
+    CloseButton = new QPushButton(tr("Bezár"), this);
+    CloseButton->setFixedSize(75, 25);
+    CloseButton->setDefault(true);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(CloseButton, 0, Qt::AlignHCenter);
+    // As tall as its text needs at the fixed width, in whatever language it is.
+    SetUpDialogFrame(*this, tr("Súgó"), ClientWidth, layout->totalHeightForWidth(ClientWidth));
+}
+
+void ShowHelpDialog(QWidget* owner) {
+    Tfrm_Sugo dialog(owner);
+    dialog.exec();
+}
