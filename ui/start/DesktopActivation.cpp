@@ -1,5 +1,7 @@
 #include "ui/start/DesktopActivation.h"
 
+#include "ui/start/X11Requests.h"
+
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QWidget>
@@ -7,18 +9,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <xcb/xcb.h>
 
 namespace {
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name),
-        nullptr);
-    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
 
 // The launch's time, from the "_TIME<n>" ending of its startup id; 0 when it has none.
 std::uint32_t LaunchTime(const QByteArray& startupId) {
@@ -31,8 +23,8 @@ std::uint32_t LaunchTime(const QByteArray& startupId) {
 // window, the first of type _NET_STARTUP_INFO_BEGIN, the message ending with a NUL.
 void SendStartupMessage(xcb_connection_t* connection, xcb_window_t root, xcb_window_t from,
                         const QByteArray& message) {
-    const xcb_atom_t begin = Atom(connection, "_NET_STARTUP_INFO_BEGIN");
-    const xcb_atom_t more = Atom(connection, "_NET_STARTUP_INFO");
+    const xcb_atom_t begin = X11Atom(connection, "_NET_STARTUP_INFO_BEGIN");
+    const xcb_atom_t more = X11Atom(connection, "_NET_STARTUP_INFO");
     const QByteArray bytes = message + '\0';
     for (qsizetype at = 0; at < bytes.size(); at += 20) {
         xcb_client_message_event_t event{};
@@ -59,32 +51,27 @@ QByteArray Quoted(const QByteArray& value) {
 }
 
 void ActivateOnX11(QWidget& window, const QByteArray& startupId) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = X11Connection();
     const std::uint32_t time = LaunchTime(startupId);
-    if (x11 == nullptr || time == 0) {
+    if (connection == nullptr || time == 0) {
         window.activateWindow();
         return;
     }
-    xcb_connection_t* connection = x11->connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const auto id = static_cast<xcb_window_t>(window.winId());
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, Atom(connection, "_NET_STARTUP_ID"),
-                        Atom(connection, "UTF8_STRING"), 8, std::uint32_t(startupId.size()),
-                        startupId.constData());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id,
+                        X11Atom(connection, "_NET_STARTUP_ID"), X11Atom(connection, "UTF8_STRING"),
+                        8, std::uint32_t(startupId.size()), startupId.constData());
+    SendStartupMessage(connection, X11Root(connection), id, "remove: ID=" + Quoted(startupId));
     // The request of an application (source 1) with the launch's time, which the window
     // manager weighs against the player's last input.
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = id;
-    event.type = Atom(connection, "_NET_ACTIVE_WINDOW");
+    event.type = X11Atom(connection, "_NET_ACTIVE_WINDOW");
     event.data.data32[0] = 1;
     event.data.data32[1] = time;
-    xcb_send_event(connection, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&event));
-    SendStartupMessage(connection, root, id, "remove: ID=" + Quoted(startupId));
-    xcb_flush(connection);
+    SendToWindowManager(connection, event);
 }
 
 } // namespace
