@@ -23,6 +23,9 @@ int main() {
         std::free(event);
         if (property) {
             std::printf("%u\n", time);
+            // Out before anything at exit (a leak check) may end the program without a flush.
+            std::fflush(stdout);
+            xcb_disconnect(connection);
             return 0;
         }
     }
