@@ -102,8 +102,10 @@ done
 if command -v mutter >/dev/null 2>&1 && command -v dbus-run-session >/dev/null 2>&1 &&
     [ -x "$BUILD/server_time" ]; then
     rm -rf "$GAME/tavrik.ini.lock"
-    HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" dbus-run-session -- \
-        mutter --x11 --replace --sm-disable >"$SCRATCH/mutter.log" 2>&1 &
+    # mutter itself is ended at the close, so that dbus-run-session ends its bus with it.
+    HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" dbus-run-session -- sh -c \
+        'echo $$ >"$0"; exec mutter --x11 --replace --sm-disable' "$SCRATCH/mutter.pid" \
+        >"$SCRATCH/mutter.log" 2>&1 &
     WM=$!
     sleep 3
     launch_game
@@ -127,7 +129,8 @@ if command -v mutter >/dev/null 2>&1 && command -v dbus-run-session >/dev/null 2
     [ "$_tries" -le 50 ] && echo "mutter: the minimised table came forward as the active window"
     end_process "$RUNNING" 20
     RUNNING=
-    kill "$WM" "$OTHER" 2>/dev/null
+    kill "$(cat "$SCRATCH/mutter.pid")" "$OTHER" 2>/dev/null
+    wait "$WM" 2>/dev/null
 else
     echo "mutter: skipped, no mutter, dbus-run-session or server_time"
 fi
