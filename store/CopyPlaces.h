@@ -12,9 +12,14 @@ struct CopyPlaces {
     // The results file as the store writes it; its lock is this + ".lock". Empty when the
     // file cannot be resolved.
     QString beside;
-    // This file's name in the runtime folder; its lock is this + ".lock", the running copy's
-    // socket this + ".socket". Empty without a private runtime folder.
+    // This file's name in the runtime folder; its lock is this + ".lock". Empty without a
+    // private runtime folder.
     QString runtime;
+
+    // Where the running copy listens for a second start; empty without a runtime folder.
+    QString Socket() const {
+        return runtime.isEmpty() ? QString() : runtime + QStringLiteral(".socket");
+    }
 };
 
 CopyPlaces CopyPlacesOf(const QString& resultsPath);

@@ -37,7 +37,7 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
     sessionEnd_ = new SessionEnd([this] { SaveQuietly(); }, this);
     stored_ = LoadSettings(path_);
     if (!places_.runtime.isEmpty()) {
-        auto* listener = new ForwardListener(places_.runtime + QStringLiteral(".socket"), this);
+        auto* listener = new ForwardListener(places_.Socket(), this);
         connect(listener, &ForwardListener::Requested, this, &ResultsKeeper::ForwardRequested);
     }
     flush_ = std::make_unique<BackgroundFlush>([this] {
@@ -76,9 +76,9 @@ bool ResultsKeeper::NoLock() const {
 }
 
 ForwardReply ResultsKeeper::AskOtherCopy(const ForwardRequest& request) const {
-    if (places_.runtime.isEmpty())
+    if (places_.Socket().isEmpty())
         return {};
-    return AskRunningCopy(places_.runtime + QStringLiteral(".socket"), request, 3000);
+    return AskRunningCopy(places_.Socket(), request, 3000);
 }
 
 void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) {
