@@ -179,10 +179,10 @@ echo "dialogs given the table as parent: $PARENTED"
 # launcher's that has the keyboard. sway's own default only marks the table urgent; a player who
 # lets activation focus must get the table.
 if [ -x "$BUILD/activation_token" ]; then
+    mkfifo "$SCRATCH/token"
     WAYLAND_DISPLAY="$SCRATCH/sway/$SOCKET" "$BUILD/activation_token" >"$SCRATCH/token" &
     LAUNCHER=$!
-    window_named activation-token 10 && sleep 0.5
-    TOKEN=$(head -n 1 "$SCRATCH/token")
+    TOKEN=$(timeout 10 head -n 1 "$SCRATCH/token")
     swaymsg focus_on_window_activation smart >/dev/null
     _before=$(focused_window)
     env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SCRATCH/sway/$SOCKET" \
