@@ -4,8 +4,9 @@
 # xdotool (the headless backend has no input device at all, so no press would ever reach the
 # table). Measured from sway's own tree and from the game's protocol trace (WAYLAND_DEBUG=1):
 # a press on the table's background asks sway to move it (xdg_toplevel.move) and the drag
-# moves it by exactly the mouse's way; both dialogs have the table as parent; the close keeps
-# the stored position, which a Wayland client cannot know.
+# moves it by exactly the mouse's way; both dialogs have the table as parent; a second start
+# with a launcher's activation token gives the table the focus; the close keeps the stored
+# position, which a Wayland client cannot know.
 # Usage: wayland_sway.sh BUILD_DIR
 # Exit 77 when Xvfb, sway, setpriv or the X tools are missing, Qt's Wayland platform is not
 # installed, or sway does not start.
@@ -196,6 +197,7 @@ if [ -x "$BUILD/activation_token" ]; then
     done
     _after=$(focused_window)
     kill "$LAUNCHER" 2>/dev/null
+    LAUNCHER=
     echo "sway, a start with token \"$TOKEN\": status $_status, focus from \"$_before\" to \"$_after\""
     if [ "$_before" = "$TITLE" ] || [ "$_status" -ne 0 ] || [ "$_after" != "$TITLE" ]; then
         echo "FAIL: a start with the launcher's token did not focus the table" >&2
