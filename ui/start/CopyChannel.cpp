@@ -14,7 +14,8 @@ namespace {
 
 // Anything longer is not a request of ours.
 constexpr qsizetype RequestLimit = 8192;
-constexpr int ServeTimeoutMs = 3000;
+// Neither side of an exchange waits for the other longer than this.
+constexpr int ExchangeLimitMs = 3000;
 
 QByteArray Field(const char* name, const QByteArray& value) {
     return QByteArray(name) + ' ' + value.toPercentEncoding() + '\n';
@@ -78,7 +79,7 @@ void ForwardListener::Serve() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         socket->setParent(this);
         // A caller that never finishes its request is dropped, not waited for.
-        QTimer::singleShot(ServeTimeoutMs, socket, &QLocalSocket::abort);
+        QTimer::singleShot(ExchangeLimitMs, socket, &QLocalSocket::abort);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         auto received = std::make_shared<QByteArray>();
         connect(socket, &QLocalSocket::readyRead, socket, [this, socket, received] {
@@ -104,9 +105,8 @@ void ForwardListener::Serve() {
     }
 }
 
-ForwardReply AskRunningCopy(const QString& socketPath, const ForwardRequest& request,
-                            int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
+ForwardReply AskRunningCopy(const QString& socketPath, const ForwardRequest& request) {
+    const QDeadlineTimer deadline(ExchangeLimitMs);
     const auto left = [&] { return int(std::max<qint64>(0, deadline.remainingTime())); };
     QLocalSocket socket;
     socket.connectToServer(socketPath);

@@ -40,7 +40,6 @@ struct ForwardReply {
     QString display; // where the running copy's table is, when it answered
 };
 
-// Asks the copy listening on `socketPath` to bring its table forward, waiting at most
-// `timeoutMs` for its answer.
-ForwardReply AskRunningCopy(const QString& socketPath, const ForwardRequest& request,
-                            int timeoutMs);
+// Asks the copy listening on `socketPath` to bring its table forward, waiting a few seconds at
+// most for its answer.
+ForwardReply AskRunningCopy(const QString& socketPath, const ForwardRequest& request);

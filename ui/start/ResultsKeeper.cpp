@@ -78,7 +78,7 @@ bool ResultsKeeper::NoLock() const {
 ForwardReply ResultsKeeper::AskOtherCopy(const ForwardRequest& request) const {
     if (places_.Socket().isEmpty())
         return {};
-    return AskRunningCopy(places_.Socket(), request, 3000);
+    return AskRunningCopy(places_.Socket(), request);
 }
 
 void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) {
