@@ -1,7 +1,7 @@
 // Any text through the integer parser: no crash, and whatever it accepts as decimal it
 // reads as the number the digits spell.
 
-#include "store/IntegerText.h"
+#include "store/record/IntegerText.h"
 
 #include <QString>
 

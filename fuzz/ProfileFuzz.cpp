@@ -1,10 +1,9 @@
 // Any bytes as a settings file: every lookup must come back, and a value set must read back
 // exactly while leaving every other value as it was; setting it again changes nothing.
 
-#include "store/IntegerText.h"
-#include "store/PrivateProfile.h"
-#include "store/ProfileText.h"
-#include "store/Settings.h"
+#include "store/record/IntegerText.h"
+#include "store/record/ProfileText.h"
+#include "store/record/Settings.h"
 
 #include <array>
 #include <cstddef>

@@ -4,7 +4,7 @@
 
 #include "StoreTestFiles.h"
 
-#include "store/Settings.h"
+#include "store/disk/SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>

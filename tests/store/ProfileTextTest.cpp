@@ -1,7 +1,5 @@
-#include "store/ProfileText.h"
+#include "store/record/ProfileText.h"
 #include "StoreTestFiles.h"
-
-#include "store/PrivateProfile.h"
 
 #include <gtest/gtest.h>
 

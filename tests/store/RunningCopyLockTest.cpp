@@ -1,6 +1,6 @@
 // One running copy per results file: a second copy learns who holds the file, the holder's end
 // frees it however it ends, and nothing but the player's own regular file serves as the lock.
-#include "store/RunningCopyLock.h"
+#include "store/disk/RunningCopyLock.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -4,8 +4,8 @@
 
 #include "StoreTestFiles.h"
 
-#include "store/SaveCalls.h"
-#include "store/Settings.h"
+#include "store/disk/SaveCalls.h"
+#include "store/disk/SettingsFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "StoreTestFiles.h"
 
-#include "store/PrivateProfile.h"
-#include "store/Settings.h"
+#include "store/disk/SettingsFile.h"
+#include "store/record/ProfileText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "StoreTestFiles.h"
 
-#include "store/Settings.h"
+#include "store/disk/SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QString>
 
-#include "store/Settings.h"
+#include "store/disk/SettingsFile.h"
 #include "support/Permissions.h"
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "store/Windows1250.h"
+#include "store/record/Windows1250.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "BeallitModalScript.h"
 #include "MainWindowFixture.h"
 
-#include "store/RunningCopyLock.h"
-#include "store/SaveCalls.h"
-#include "store/Settings.h"
+#include "store/disk/RunningCopyLock.h"
+#include "store/disk/SaveCalls.h"
+#include "store/disk/SettingsFile.h"
 #include "ui/dialogs/Beallit.h"
 #include "ui/start/SessionEnd.h"
 

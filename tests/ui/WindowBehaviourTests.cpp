@@ -2,7 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "BeallitModalScript.h"
-#include "store/Settings.h"
+#include "store/disk/SettingsFile.h"
 #include "ui/dialogs/Beallit.h"
 #include "ui/dialogs/Nevjegy.h"
 #include "ui/table/TablePlacement.h"

@@ -1,9 +1,9 @@
 #include "ui/dialogs/Beallit.h"
 
 #include "game/Results.h"
-#include "store/IntegerText.h"
-#include "store/PrivateProfile.h"
-#include "store/Settings.h"
+#include "store/disk/SettingsFile.h"
+#include "store/record/IntegerText.h"
+#include "store/record/ProfileText.h"
 #include "ui/dialogs/DialogFrame.h"
 #include "ui/speech/TableAccessibility.h"
 

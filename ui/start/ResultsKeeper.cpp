@@ -2,8 +2,9 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
-#include "store/BackgroundFlush.h"
-#include "store/SaveCalls.h"
+#include "store/disk/ResultsFile.h"
+#include "store/disk/SaveCalls.h"
+#include "store/disk/SettingsFile.h"
 #include "ui/start/SessionEnd.h"
 
 #include <cstdlib>
@@ -35,16 +36,16 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
     if (AnotherCopyRuns() || NoLock())
         return;
     sessionEnd_ = new SessionEnd([this] { SaveQuietly(); }, this);
-    stored_ = LoadSettings(path_);
-    if (!places_.runtime.isEmpty()) {
-        auto* listener = new ForwardListener(places_.Socket(), this);
-        connect(listener, &ForwardListener::Requested, this, &ResultsKeeper::ForwardRequested);
-    }
-    flush_ = std::make_unique<BackgroundFlush>([this] {
+    file_ = std::make_unique<ResultsFile>(path_, [this] {
         // Told on the flushing thread: the box belongs on the window's.
         QMetaObject::invokeMethod(
             this, [this] { ReportChangeFailure(); }, Qt::QueuedConnection);
     });
+    stored_ = file_->Load();
+    if (!places_.runtime.isEmpty()) {
+        auto* listener = new ForwardListener(places_.Socket(), this);
+        connect(listener, &ForwardListener::Requested, this, &ResultsKeeper::ForwardRequested);
+    }
     // Everything the exit handler touches is built before it is registered, so none of it is
     // destroyed by the time the handler runs.
     CurrentSaveCalls();
@@ -57,7 +58,7 @@ ResultsKeeper::~ResultsKeeper() {
     if (keeperAtExit == this)
         keeperAtExit = nullptr;
     // The flush finishes before anything it reports to goes.
-    flush_.reset();
+    file_.reset();
 }
 
 bool ResultsKeeper::AnotherCopyRuns() const {
@@ -96,18 +97,14 @@ const StoredSettings& ResultsKeeper::Current() {
 }
 
 void ResultsKeeper::Save() {
-    if (!flush_)
-        return; // only the copy holding the results writes them
-    // The flush in flight first, so the disk gets the saves in their order.
-    FinishSaves();
-    SaveSettings(path_, Current());
+    if (file_) // only the copy holding the results writes them
+        file_->SaveNow(Current());
 }
 
 void ResultsKeeper::SaveAfterChange() {
-    if (!flush_)
+    if (!file_)
         return;
-    PendingFlush later;
-    const auto replace = [&] { SaveSettings(path_, Current(), &later); };
+    const auto replace = [&] { file_->SaveSoon(Current()); };
     if (!changeSaveFailed_) {
         changeSaveFailed_ = !RunGuarded(replace);
     } else {
@@ -117,13 +114,11 @@ void ResultsKeeper::SaveAfterChange() {
         } catch (...) {
         }
     }
-    if (!later.Empty())
-        flush_->Submit(std::move(later));
 }
 
 void ResultsKeeper::FinishSaves() {
-    if (flush_)
-        flush_->WaitUntilIdle(ShutdownLimit);
+    if (file_)
+        file_->WaitUntilIdle(ShutdownLimit);
 }
 
 void ResultsKeeper::ReportChangeFailure() {

@@ -3,9 +3,9 @@
 // save, what a failed save at a close means, and every other way the program can end. The
 // window draws the record and asks for saves; nothing else touches the file.
 
-#include "store/CopyPlaces.h"
-#include "store/RunningCopyLock.h"
-#include "store/Settings.h"
+#include "store/disk/CopyPlaces.h"
+#include "store/disk/RunningCopyLock.h"
+#include "store/record/Settings.h"
 #include "ui/start/CopyChannel.h"
 
 #include <QObject>
@@ -16,7 +16,7 @@
 #include <optional>
 
 class QWidget;
-class BackgroundFlush;
+class ResultsFile;
 class SessionEnd;
 
 class ResultsKeeper : public QObject {
@@ -46,9 +46,9 @@ public:
     void TrackPosition(std::function<std::optional<QPoint>()> where);
 
     // After a settled deal, a reset or new settings: replaces the file at once, leaving its
-    // flush to the disk to a thread of its own, so the window never waits for the disk. The
-    // first failure of a run is shown in the error box (a failed flush too, on the window's
-    // thread); play then goes on quietly.
+    // flush to the disk to a thread of its own, so the window never waits for the disk, while
+    // the record before it stays kept on the disk. The first failure of a run is shown in the
+    // error box (a failed flush too, on the window's thread); play then goes on quietly.
     void SaveAfterChange();
     // Until the flushes in flight are on the disk, or a few seconds passed. Every ending waits
     // so before its own save.
@@ -81,7 +81,7 @@ private:
     // Beside the file, and in the runtime folder.
     std::optional<RunningCopyLock> lock_, runtimeLock_;
     // Only in the copy that holds the results: without it nothing is ever written.
-    std::unique_ptr<BackgroundFlush> flush_;
+    std::unique_ptr<ResultsFile> file_;
     bool changeSaveFailed_ = false;
     bool closeSaveFailed_ = false;
 };

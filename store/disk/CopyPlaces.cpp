@@ -1,7 +1,7 @@
-#include "store/CopyPlaces.h"
+#include "store/disk/CopyPlaces.h"
 
 #include "app/FileName.h"
-#include "store/StoredFile.h"
+#include "store/disk/StoredFile.h"
 
 #include <QCryptographicHash>
 

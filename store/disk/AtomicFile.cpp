@@ -1,6 +1,6 @@
-#include "store/AtomicFile.h"
+#include "store/disk/AtomicFile.h"
 
-#include "store/SaveCalls.h"
+#include "store/disk/SaveCalls.h"
 
 #include <QRandomGenerator>
 
@@ -20,12 +20,8 @@ constexpr int CopyRandomLength = 6;
 constexpr QByteArrayView CopyEnding(".tmp");
 constexpr std::time_t StaleAfterSeconds = 60;
 
-QByteArray NameOf(const QByteArray& path) {
-    return path.mid(path.lastIndexOf('/') + 1);
-}
-
 QByteArray CopyName(const QByteArray& target) {
-    QByteArray name = FolderOfPath(target) + "/." + NameOf(target) + '.';
+    QByteArray name = FolderOfPath(target) + "/." + NameOfPath(target) + '.';
     for (int i = 0; i < CopyRandomLength; ++i)
         name += CopyLetters[QRandomGenerator::global()->bounded(int(sizeof CopyLetters - 1))];
     return name + CopyEnding.toByteArray();
@@ -64,14 +60,16 @@ bool WriteAll(SaveCalls& calls, int fd, const QByteArray& bytes) {
 }
 
 // The copy's name lands in the folder for good only when the folder itself is synced. The
-// rename has already replaced the file by then, so a failure here is not a failed save.
-void SyncFolder(SaveCalls& calls, const QByteArray& folder) {
+// rename has already replaced the file by then, so a failure here is not a failed save; it
+// only keeps the kept record.
+bool SyncFolder(SaveCalls& calls, const QByteArray& folder) {
     const int fd = RetriedOnSignal(
         [&] { return calls.open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0); });
     if (fd < 0)
-        return;
-    RetriedOnSignal([&] { return calls.fsync(fd); });
+        return false;
+    const bool synced = RetriedOnSignal([&] { return calls.fsync(fd); }) == 0;
     calls.close(fd);
+    return synced;
 }
 
 int CreateCopy(SaveCalls& calls, const QByteArray& target, mode_t mode, QByteArray& copy) {
@@ -103,6 +101,8 @@ PendingFlush& PendingFlush::operator=(PendingFlush&& other) noexcept {
             CurrentSaveCalls().close(fd_);
         fd_ = std::exchange(other.fd_, -1);
         folder_ = std::move(other.folder_);
+        kept_ = std::move(other.kept_);
+        replacement_ = other.replacement_;
     }
     return *this;
 }
@@ -119,11 +119,23 @@ bool PendingFlush::Flush() {
     bool flushed = RetriedOnSignal([&] { return calls.fsync(fd_); }) == 0;
     if (calls.close(std::exchange(fd_, -1)) != 0 && errno != EINTR)
         flushed = false;
-    SyncFolder(calls, folder_);
+    if (SyncFolder(calls, folder_) && flushed && kept_)
+        kept_->Flushed(replacement_);
     return flushed;
 }
 
-bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes, PendingFlush* later) {
+PendingFlush FlushOfFile(const QByteArray& target, std::shared_ptr<KeptRecord> kept) {
+    const int fd = RetriedOnSignal([&] {
+        return CurrentSaveCalls().open(target.constData(),
+                                       O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0);
+    });
+    if (fd < 0)
+        return {};
+    return PendingFlush(fd, FolderOfPath(target), std::move(kept), 0);
+}
+
+bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes,
+                        const std::shared_ptr<KeptRecord>& kept, PendingFlush* later) {
     if (file.state == StoredFile::State::Refused || !IsWritable(file))
         return false;
     SaveCalls& calls = CurrentSaveCalls();
@@ -137,26 +149,40 @@ bool ReplaceFileContent(const StoredFile& file, const QByteArray& bytes, Pending
         return false;
     bool written = !exists || RetriedOnSignal([&] { return calls.fchmod(fd, file.mode); }) == 0;
     written = written && WriteAll(calls, fd, bytes);
-    written =
-        written && (later != nullptr || RetriedOnSignal([&] { return calls.fsync(fd); }) == 0);
-    // Kept open when the flush comes later; otherwise the data is on the disk after fsync, and
-    // a close cut short by a signal has still closed it.
-    if (later == nullptr && calls.close(fd) != 0 && errno != EINTR)
-        written = false;
+
+    // Held through the rename: a flush finishing meanwhile must not drop the record kept for it.
+    std::unique_lock<std::mutex> keeping;
+    bool flushFirst = later == nullptr || kept == nullptr;
+    if (written && !flushFirst) {
+        keeping = kept->Lock();
+        flushFirst = !kept->KeepBefore(file.target, exists);
+    }
+    if (flushFirst) {
+        written = written && RetriedOnSignal([&] { return calls.fsync(fd); }) == 0;
+        // The data is on the disk after fsync, and a close cut short by a signal has still
+        // closed the file.
+        if (calls.close(fd) != 0 && errno != EINTR)
+            written = false;
+    }
+    if (written && kept && !keeping.owns_lock())
+        keeping = kept->Lock();
     const auto renamed = [&] {
         return RetriedOnSignal(
                    [&] { return calls.rename(copy.constData(), file.target.constData()); }) == 0;
     };
     if (!written || !renamed()) {
-        if (later != nullptr)
+        if (!flushFirst)
             calls.close(fd);
         calls.unlink(copy.constData());
         return false;
     }
-    if (later != nullptr)
-        *later = PendingFlush(fd, FolderOfPath(file.target));
-    else
-        SyncFolder(calls, FolderOfPath(file.target));
+    const std::uint64_t replacement = kept ? kept->Replaced() : 0;
+    if (keeping.owns_lock())
+        keeping.unlock();
+    if (!flushFirst)
+        *later = PendingFlush(fd, FolderOfPath(file.target), kept, replacement);
+    else if (SyncFolder(calls, FolderOfPath(file.target)) && kept)
+        kept->Flushed(replacement);
     return true;
 }
 
@@ -164,7 +190,7 @@ void RemoveStaleCopies(const QString& path) {
     const std::optional<QByteArray> target = FileBehind(path, AcceptedOwners::PlayerOrRoot);
     if (!target)
         return;
-    const QByteArray fileName = NameOf(*target);
+    const QByteArray fileName = NameOfPath(*target);
     const int folderFd =
         ::open(FolderOfPath(*target).constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (folderFd < 0)

@@ -1,12 +1,16 @@
 #pragma once
-// A private-profile file held in memory as its bytes: looking up a value and setting one
-// in place, with every other byte of the file left as it was.
+// A private-profile (INI) file held in memory as its bytes, with the Windows profile service's
+// rules: case-insensitive lookup, trimmed and unquoted values, Windows-1250 bytes, and every
+// other byte of the file left as it was when a value is set.
 
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
 
 #include <optional>
+
+// At most this many characters of a value come back, as from a 2048-byte buffer.
+inline constexpr int ProfileValueLimit = 2047;
 
 class ProfileText {
 public:
@@ -23,6 +27,9 @@ public:
     // appends the key at the end of its section, or the section at the end of the file. Line breaks
     // in `value` become blanks, so a value can never add lines of its own to the file.
     void SetValue(QStringView section, QStringView key, QStringView value);
+
+    // Ends the last line with the file's own line break when it has none.
+    void EndLastLine();
 
     const QByteArray& Bytes() const { return bytes_; }
 

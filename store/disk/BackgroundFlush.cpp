@@ -1,4 +1,4 @@
-#include "store/BackgroundFlush.h"
+#include "store/disk/BackgroundFlush.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "store/StoredFile.h"
+#include "store/disk/StoredFile.h"
 
 #include "app/FileName.h"
 #include "app/FileRead.h"
@@ -44,6 +44,10 @@ std::optional<QByteArray> ReadBounded(int fd, qsizetype limit) {
 QByteArray FolderOfPath(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
     return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
+
+QByteArray NameOfPath(const QByteArray& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
 }
 
 bool IsAcceptedFolder(const QByteArray& folder, AcceptedOwners owners) {

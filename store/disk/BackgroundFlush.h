@@ -3,7 +3,7 @@
 // disk. The new content is the system's from the rename on; only its way to the disk is left
 // here. A newer file's flush replaces one still waiting: the older file is gone by then.
 
-#include "store/AtomicFile.h"
+#include "store/disk/AtomicFile.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -3,14 +3,13 @@
 // never larger than a settings file can sensibly be, and reached through a symbolic link only
 // when the link is the player's own, so another user cannot point a save at the player's files.
 
+#include "store/record/Settings.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 #include <sys/types.h>
-
-// A larger file is not the game's: it reads as defaults and is never written.
-inline constexpr qsizetype SettingsFileLimit = 1024 * 1024;
 
 // Whose links, files and folders are accepted. The program's own folder is trusted as a
 // whole (its program runs), so a copy shipped there may be read whoever owns it.
@@ -30,6 +29,9 @@ struct StoredFile {
 
 // The folder part of an encoded path, "/" for a file in the root folder.
 QByteArray FolderOfPath(const QByteArray& path);
+
+// The last part of an encoded path: the file's own name.
+QByteArray NameOfPath(const QByteArray& path);
 
 // Whether `folder` is a folder whose owner `owners` accepts.
 bool IsAcceptedFolder(const QByteArray& folder, AcceptedOwners owners);

@@ -1,12 +1,10 @@
-#include "store/Settings.h"
+#include "store/record/Settings.h"
 
-#include "store/IntegerText.h"
-#include "store/PrivateProfile.h"
-#include "store/ProfileText.h"
-#include "store/StoredFile.h"
+#include "store/record/IntegerText.h"
+#include "store/record/ProfileText.h"
 
+#include <algorithm>
 #include <array>
-#include <stdexcept>
 
 namespace {
 
@@ -28,10 +26,8 @@ std::int32_t ReadInteger(const ProfileText& text, const SettingsKey& key, std::i
 
 } // namespace
 
-StoredSettings LoadSettings(const QString& path) {
-    // The file is read once for all ten keys; a file that is refused reads as empty.
-    const ProfileText text(ReadStoredFile(path).bytes);
-
+StoredSettings SettingsFromText(const QByteArray& bytes) {
+    const ProfileText text(bytes);
     StoredSettings settings; // starts as the defaults
     const auto fields = IntegerFields(settings);
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -41,27 +37,38 @@ StoredSettings LoadSettings(const QString& path) {
     return settings;
 }
 
-void SaveSettings(const QString& path, const StoredSettings& settings, PendingFlush* later) {
+std::optional<QByteArray> SettingsAsText(const QByteArray& current,
+                                         const StoredSettings& settings) {
     StoredSettings values = settings;
-    std::vector<ProfileEntry> entries;
+    ProfileText text(current);
     const auto fields = IntegerFields(values);
     for (std::size_t i = 0; i < fields.size(); ++i)
-        entries.push_back({SettingsKeys[i].section.toString(), SettingsKeys[i].key.toString(),
-                           QString::number(*fields[i])});
-    entries.push_back({NameKey.section.toString(), NameKey.key.toString(), values.Results.Name});
-    // One read and one atomic replacement for all ten keys: a failed save leaves the whole
-    // old file, never a file with only some of the keys new.
-    if (!WriteProfileStrings(path, entries, later))
-        throw std::runtime_error(WriteFailure(path));
+        text.SetValue(SettingsKeys[i].section, SettingsKeys[i].key, QString::number(*fields[i]));
+    text.SetValue(NameKey.section, NameKey.key, values.Results.Name);
+    // The game's own files always end so; a hand-edited one gets its last line ended, so that
+    // a file cut short can always be told from a whole one.
+    text.EndLastLine();
+    if (text.Bytes().size() > SettingsFileLimit)
+        return std::nullopt;
+    return text.Bytes();
+}
+
+bool IsWholeRecord(const QByteArray& bytes) {
+    if (!bytes.endsWith('\n') || bytes.contains('\0'))
+        return false;
+    const ProfileText text(bytes);
+    return std::all_of(SettingsKeys.begin(), SettingsKeys.end(), [&](const SettingsKey& key) {
+        return text.Value(key.section, key.key).has_value();
+    });
+}
+
+QString NameAsStored(const QByteArray& current, const QString& name) {
+    // The very write and read the save and the next start make.
+    ProfileText text(current);
+    text.SetValue(NameKey.section, NameKey.key, name);
+    return text.Value(NameKey.section, NameKey.key).value_or(name);
 }
 
 std::string WriteFailure(const QString& path) {
     return "Unable to write to " + path.toStdString();
-}
-
-QString NameAsStored(const QString& path, const QString& name) {
-    // The very write and read the save and the next start make, on the file as it is now.
-    ProfileText text(ReadStoredFile(path).bytes);
-    text.SetValue(NameKey.section, NameKey.key, name);
-    return text.Value(NameKey.section, NameKey.key).value_or(name);
 }

@@ -1,8 +1,9 @@
-#include "store/Settings.h"
+#include "store/disk/SettingsFile.h"
 
 #include "app/FileName.h"
-#include "store/AtomicFile.h"
-#include "store/StoredFile.h"
+#include "store/disk/AtomicFile.h"
+#include "store/disk/StoredFile.h"
+#include "store/record/SettingsLocation.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -10,24 +11,12 @@
 
 namespace {
 
-// What an install writes beside the program: the folder it installed into, on the first line.
-constexpr QLatin1String InstallMarker("/installed-folder");
-constexpr qsizetype InstallMarkerLimit = 4096;
-
-QString SettingsFileIn(const QString& folder) {
-    return folder + QStringLiteral("/tavrik.ini");
-}
-
 // An installed copy keeps its results per user, whoever runs it and whatever its folder
-// allows. A folder copied elsewhere still carries the marker, but it names the old place,
-// so the copy counts as portable.
+// allows; a folder copied elsewhere counts as portable.
 bool IsInstalledCopy(const QString& programDir, const QString& folder) {
     const StoredFile marker = ReadStoredFile(programDir + InstallMarker,
                                              AcceptedOwners::PlayerOrRoot, InstallMarkerLimit);
-    if (marker.state != StoredFile::State::Present)
-        return false;
-    const qsizetype lineEnd = marker.bytes.indexOf('\n');
-    return marker.bytes.left(lineEnd < 0 ? marker.bytes.size() : lineEnd) == EncodeFileName(folder);
+    return marker.state == StoredFile::State::Present && MarkerNamesFolder(marker.bytes, folder);
 }
 
 // Whether a portable copy may keep its file in its own folder: the folder must take the
@@ -38,23 +27,6 @@ bool CanKeepFileIn(const QString& folder) {
     const QByteArray path = EncodeFileName(folder);
     return ::access(path.constData(), W_OK | X_OK) == 0 &&
            IsAcceptedFolder(path, AcceptedOwners::PlayerOrRoot);
-}
-
-QString AbsoluteFromEnvironment(const char* name) {
-    const QString value = DecodeFileName(qgetenv(name));
-    return value.startsWith(u'/') ? value : QString();
-}
-
-// $XDG_CONFIG_HOME/huszonegy, or $HOME/.config/huszonegy; a relative XDG_CONFIG_HOME is
-// ignored, as the desktop's rules ask. Without an absolute HOME there is no such folder: the
-// name returned then is relative, which the store refuses, and a save names it in its error.
-QString UserSettingsFolder() {
-    QString base = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
-    if (base.isEmpty()) {
-        const QString home = AbsoluteFromEnvironment("HOME");
-        base = (home.isEmpty() ? QStringLiteral("$HOME") : home) + QStringLiteral("/.config");
-    }
-    return base + QStringLiteral("/huszonegy");
 }
 
 // Makes the folder and any missing parent private to the player. A folder that cannot be

@@ -12,6 +12,7 @@ struct SaveCalls {
     std::function<int(int fd)> fsync;
     std::function<int(int fd)> close;
     std::function<int(const char* from, const char* to)> rename;
+    std::function<int(const char* from, const char* to)> link;
     std::function<int(const char* path)> unlink;
 };
 

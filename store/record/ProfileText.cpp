@@ -1,7 +1,6 @@
-#include "store/ProfileText.h"
+#include "store/record/ProfileText.h"
 
-#include "store/PrivateProfile.h"
-#include "store/Windows1250.h"
+#include "store/record/Windows1250.h"
 
 #include <QByteArrayView>
 
@@ -199,4 +198,9 @@ void ProfileText::SetValue(QStringView section, QStringView key, QStringView val
     if (bytes_.size() > begin && !bytes_.endsWith('\n'))
         bytes_.append(lineBreak);
     bytes_.append('[' + Encode(section, utf8_) + ']' + lineBreak + keyLine);
+}
+
+void ProfileText::EndLastLine() {
+    if (bytes_.size() > (utf8_ ? Utf8Bom.size() : 0) && !bytes_.endsWith('\n'))
+        bytes_.append(LineBreakOf(bytes_));
 }

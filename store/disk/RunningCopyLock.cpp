@@ -1,4 +1,4 @@
-#include "store/RunningCopyLock.h"
+#include "store/disk/RunningCopyLock.h"
 
 #include "app/FileName.h"
 

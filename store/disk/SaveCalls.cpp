@@ -1,4 +1,4 @@
-#include "store/SaveCalls.h"
+#include "store/disk/SaveCalls.h"
 
 #include <cstdio>
 #include <fcntl.h>
@@ -13,6 +13,7 @@ SaveCalls SystemSaveCalls() {
         [](int fd) { return ::fsync(fd); },
         [](int fd) { return ::close(fd); },
         [](const char* from, const char* to) { return std::rename(from, to); },
+        [](const char* from, const char* to) { return ::link(from, to); },
         [](const char* path) { return ::unlink(path); },
     };
 }

@@ -1,4 +1,4 @@
-#include "store/IntegerText.h"
+#include "store/record/IntegerText.h"
 
 namespace {
 
