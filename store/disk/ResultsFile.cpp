@@ -30,7 +30,7 @@ StoredSettings ResultsFile::Load() {
     const StoredFile kept = ReadKeptRecord(keptName);
     if (kept.state != StoredFile::State::Present)
         return SettingsFromText(results.bytes);
-    if (IsWholeRecord(results.bytes) || !IsWholeRecord(kept.bytes)) {
+    if (!IsCutRecord(results.bytes) || IsCutRecord(kept.bytes)) {
         // A kill, a crash or a cut after the data was written: the newest record is here, but
         // perhaps not yet on the disk.
         kept_->Adopt(keptName);

@@ -53,13 +53,15 @@ std::optional<QByteArray> SettingsAsText(const QByteArray& current,
     return text.Bytes();
 }
 
-bool IsWholeRecord(const QByteArray& bytes) {
+bool IsCutRecord(const QByteArray& bytes) {
     if (!bytes.endsWith('\n') || bytes.contains('\0'))
-        return false;
+        return true;
     const ProfileText text(bytes);
-    return std::all_of(SettingsKeys.begin(), SettingsKeys.end(), [&](const SettingsKey& key) {
+    const auto present = [&](const SettingsKey& key) {
         return text.Value(key.section, key.key).has_value();
-    });
+    };
+    const auto missing = std::find_if_not(SettingsKeys.begin(), SettingsKeys.end(), present);
+    return missing != SettingsKeys.end() && std::none_of(missing, SettingsKeys.end(), present);
 }
 
 QString NameAsStored(const QByteArray& current, const QString& name) {

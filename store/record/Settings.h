@@ -52,9 +52,11 @@ StoredSettings SettingsFromText(const QByteArray& bytes);
 // stays. Empty when the file would pass SettingsFileLimit: the next start would not read it.
 std::optional<QByteArray> SettingsAsText(const QByteArray& current, const StoredSettings& settings);
 
-// Whether the bytes are a record as the game writes it: every key there, no NUL byte, a line
-// break at the end. A file a power cut brought back empty, zero-filled or cut short is not.
-bool IsWholeRecord(const QByteArray& bytes);
+// Whether the bytes are what a power cut can leave of a record the game wrote: empty,
+// zero-filled, or cut short (no line break at the end, or only the first keys of the ten, as
+// the game writes every key in order every time). A file missing other keys was made by hand,
+// and is read as it stands.
+bool IsCutRecord(const QByteArray& bytes);
 
 // `name` as the next start will read it once saved into a file holding `current`: blanks at its
 // ends and one pair of enclosing quotes gone, and what the file's encoding cannot hold a "?".
