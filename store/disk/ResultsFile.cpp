@@ -30,6 +30,12 @@ StoredSettings ResultsFile::Load() {
     const StoredFile kept = ReadKeptRecord(keptName);
     if (kept.state != StoredFile::State::Present)
         return SettingsFromText(results.bytes);
+    if (results.state == StoredFile::State::Absent) {
+        // A rename never leaves the name empty: the player removed the results, and the record
+        // kept for them goes too.
+        CurrentSaveCalls().unlink(keptName.constData());
+        return SettingsFromText({});
+    }
     if (!IsCutRecord(results.bytes) || IsCutRecord(kept.bytes)) {
         // A kill, a crash or a cut after the data was written: the newest record is here, but
         // perhaps not yet on the disk.

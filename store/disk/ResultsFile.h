@@ -23,7 +23,8 @@ public:
     // The record at start. After a kill or a cut that came between a save and its flush, a
     // record is kept beside the results. The kept record is read when the cut left the results
     // empty, zero-filled or cut short, and takes their place again; otherwise the results are
-    // read, and the record stays kept until they are surely on the disk.
+    // read, and the record stays kept until they are surely on the disk. Results the player
+    // removed take the kept record with them.
     StoredSettings Load();
     // Replaces the file at once and leaves its flush to the thread. Throws when the file stays
     // unwritten.
