@@ -1,20 +1,20 @@
 // The player's language: which one the game takes, and the English table it then shows.
 #include "MainWindowFixture.h"
 
+#include "ui/dialogs/Sugo.h"
 #include "ui/speech/CardNames.h"
+#include "ui/speech/TableSpeech.h"
 #include "ui/start/Language.h"
 
 #include <QTranslator>
 
 TEST(Language, TheFirstOfThePlayersLanguagesTheGameHas) {
-    const std::pair<QStringList, const char*> cases[] = {{{"C"}, "hu"},
-                                                         {{}, "hu"},
-                                                         {{"hu-HU", "hu"}, "hu"},
-                                                         {{"de", "hu", "en"}, "hu"},
-                                                         {{"en-US"}, "en"},
-                                                         {{"de-DE", "de"}, "en"},
-                                                         {{"pt-BR", "pt"}, "pt_BR"},
-                                                         {{"pt-PT"}, "en"}};
+    // Qt ends the list with its own "C" after a language it does not know: no choice at all.
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"C"}, "hu"},     {{"POSIX"}, "hu"},       {{"lij-IT", "C"}, "en"},
+        {{}, "en"},        {{"hu-HU", "hu"}, "hu"}, {{"de", "hu", "en"}, "hu"},
+        {{"en-US"}, "en"}, {{"de-DE", "de"}, "en"}, {{"pt-BR", "pt"}, "pt_BR"},
+        {{"pt-PT"}, "en"}};
     for (const auto& [uiLanguages, chosen] : cases)
         EXPECT_EQ(ChooseLanguage(uiLanguages, {"en", "pt_BR"}), chosen) << chosen;
     EXPECT_TRUE(TranslatedLanguages().contains(QStringLiteral("en")));
@@ -29,4 +29,48 @@ TEST_F(MainWindowTest, EnglishCaptionsFitTheirButtonsAndCardsHaveEnglishNames) {
         EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
     EXPECT_EQ(CardName({'1', '8'}) + CardName({'4', '5'}), "Ace of HeartsUnder of Acorns");
     QCoreApplication::removeTranslator(&english);
+}
+
+// Untranslated texts of a partly done translation fall back to English, not to the source;
+// Hungarian itself takes no English beneath. A screen reader hears "1 card" and "2 cards".
+TEST(Language, EnglishBeneathOtherLanguagesAndItsPluralsSpoken) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"hu", "21 - A kártyajáték | Beállítások | Te: , összesen 0. Bank: 1 lap. Vuru: 2 lap."},
+        {"de", "21 - Das Kartenspiel | Settings | Te: , total 0. Bank: 1 card. Vuru: 2 cards."}};
+    for (const auto& [language, expected] : cases) {
+        InstallTranslations(language, QStringLiteral(":/test-translations"));
+        const QStringList shown = {
+            QCoreApplication::translate("ErrorBox", "21 - A kártyajáték"),
+            QCoreApplication::translate("Tfrm_Beallit", "Beállítások"),
+            DealLine({"Te", "Bank", "Vuru"},
+                     {Hand{}, Hand{{'1', '1'}}, Hand{{'1', '2'}, {'1', '3'}}})};
+        EXPECT_EQ(shown.join(QStringLiteral(" | ")).toStdString(), expected);
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+            delete translator;
+    }
+}
+
+// The small buttons are pictures only: the help shows each one beside a line that starts with
+// that button's name, in the table's order, whatever the language.
+TEST_F(MainWindowTest, TheHelpShowsEachSmallButtonBesideWhatItDoes) {
+    for (const bool english : {false, true}) {
+        QTranslator translator;
+        if (english) {
+            ASSERT_TRUE(translator.load(QStringLiteral(":/translations/huszonegy_en.qm")));
+            QCoreApplication::installTranslator(&translator);
+        }
+        Tfrm_Main& w = Open();
+        const Tfrm_Sugo help(&w);
+        const QToolButton* buttons[] = {w.SpeedButton9, w.SpeedButton8, w.SpeedButton7,
+                                        w.SpeedButton6, w.SpeedButton3, w.SpeedButton2};
+        ASSERT_EQ(help.ButtonMeanings.size(), std::size(buttons));
+        for (std::size_t i = 0; i < std::size(buttons); ++i) {
+            const QString name = buttons[i]->accessibleName();
+            EXPECT_TRUE(help.ButtonMeanings[i]->text().startsWith(name)) << name.toStdString();
+            EXPECT_EQ(help.ButtonPictures[i]->pixmap().toImage(),
+                      buttons[i]->icon().pixmap(QSize(16, 16)).toImage())
+                << name.toStdString();
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
