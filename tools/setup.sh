@@ -5,7 +5,7 @@ set -eu
 PACKAGES="cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n \
 qt6-l10n-tools qt6-tools-dev locales \
 libgtest-dev xvfb xauth xdotool imagemagick openbox x11-utils x11-session-utils x11-xserver-utils \
-fonts-comic-neue fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils appstream \
+fonts-comic-neue fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils appstream appstream-compose \
 dpkg-dev file valgrind libxcb1-dev lintian groff-base man-db dbus-daemon at-spi2-core \
 python3-pyatspi orca speech-dispatcher qt6-wayland weston sway mutter adwaita-qt6 qt6ct \
 libwayland-dev wayland-protocols pkg-config"

@@ -23,6 +23,17 @@ if command -v appstreamcli >/dev/null 2>&1; then
     appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" ||
         problem "the installed metainfo is not valid"
 fi
+# What a distribution's catalogue makes of the tree: the languages from the installed
+# translations, the release's notes and the screenshots.
+if [ -x /usr/libexec/appstreamcli-compose ]; then
+    appstreamcli compose --no-net --origin=check --prefix=/ --result-root="$SCRATCH/catalogue" \
+        "$prefix" >"$SCRATCH/compose.log" 2>&1 || problem "appstreamcli compose: $(cat "$SCRATCH/compose.log")"
+    catalogue=$(zcat "$SCRATCH"/catalogue/share/swcatalog/xml/check.xml.gz 2>/dev/null)
+    for expected in '<lang percentage="100">hu</lang>' '<lang percentage="100">en</lang>' \
+        '<release type="stable" version=' '<li>' '<screenshot type="default">' '<image type="source"'; do
+        printf '%s' "$catalogue" | grep -q -F "$expected" || problem "the catalogue lacks $expected"
+    done
+fi
 [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) in the installed tree"
 
 # The copies are made before any run, so none of them carries a results file along. Copied
