@@ -120,8 +120,12 @@
 <context>
     <name>Start</name>
     <message>
-        <source>A játék már fut egy másik képernyőn (%1).</source>
-        <translation>The game is already running on another display (%1).</translation>
+        <source>A játék már fut egy másik képernyőn vagy bejelentkezésben. Ott folytasd, vagy ott zárd be, és indítsd el újra itt.</source>
+        <translation>The game is already running on another screen or in another login session. Carry on there, or close it there and start it again here.</translation>
+    </message>
+    <message>
+        <source>A játék már fut egy másik képernyőn vagy bejelentkezésben (%1). Ott folytasd, vagy ott zárd be, és indítsd el újra itt.</source>
+        <translation>The game is already running on another screen or in another login session (%1). Carry on there, or close it there and start it again here.</translation>
     </message>
     <message>
         <source>A játék már fut, de nem válaszol.</source>
