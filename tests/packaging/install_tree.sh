@@ -23,15 +23,12 @@ if command -v appstreamcli >/dev/null 2>&1; then
     appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" ||
         problem "the installed metainfo is not valid"
 fi
-# What a distribution's catalogue makes of the tree: the languages from the installed
-# translations, the release's notes and the screenshots.
+# A catalogue made of the tree: the languages from the installed translations, the release's
+# notes, the screenshots.
 if [ -x /usr/libexec/appstreamcli-compose ]; then
-    appstreamcli compose --no-net --origin=check --prefix=/ --result-root="$SCRATCH/catalogue" \
-        "$prefix" >"$SCRATCH/compose.log" 2>&1 || problem "appstreamcli compose: $(cat "$SCRATCH/compose.log")"
-    catalogue=$(zcat "$SCRATCH"/catalogue/share/swcatalog/xml/check.xml.gz 2>/dev/null)
-    for expected in '<lang percentage="100">hu</lang>' '<lang percentage="100">en</lang>' \
-        '<release type="stable" version=' '<li>' '<screenshot type="default">' '<image type="source"'; do
-        printf '%s' "$catalogue" | grep -q -F "$expected" || problem "the catalogue lacks $expected"
+    appstreamcli compose --no-net --origin=c --prefix=/ --result-root="$SCRATCH/c" "$prefix" >/dev/null
+    for expected in 'percentage="100">hu<' 'percentage="100">en<' '<li>' '<screenshot type="default">'; do
+        zcat "$SCRATCH/c/share/swcatalog/xml/c.xml.gz" | grep -q -F "$expected" || problem "no $expected in the catalogue"
     done
 fi
 [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) in the installed tree"

@@ -1,9 +1,7 @@
 #pragma once
-// The system's reason for an error as the player reads it: in a Hungarian or German locale the
-// messages name it in that language, so the tests never expect glibc's English.
+// The system's reason for an error in the player's locale, as the game gives it.
 
 #include <QString>
-#include <cerrno>
 #include <cstring>
 #include <string>
 
