@@ -120,8 +120,12 @@
 <context>
     <name>Start</name>
     <message>
-        <source>A játék már fut egy másik képernyőn (%1).</source>
-        <translation>The game is already running on another display (%1).</translation>
+        <source>A játék már fut egy másik képernyőn vagy bejelentkezésben. Ott folytasd, vagy ott zárd be, és indítsd el újra itt.</source>
+        <translation>The game is already running on another screen or in another login session. Carry on there, or close it there and start it again here.</translation>
+    </message>
+    <message>
+        <source>A játék már fut egy másik képernyőn vagy bejelentkezésben (%1). Ott folytasd, vagy ott zárd be, és indítsd el újra itt.</source>
+        <translation>The game is already running on another screen or in another login session (%1). Carry on there, or close it there and start it again here.</translation>
     </message>
     <message>
         <source>A játék már fut, de nem válaszol.</source>
@@ -138,9 +142,12 @@
         <source>%1: %2, összesen %3</source>
         <translation>%1: %2, total %3</translation>
     </message>
-    <message>
-        <source>%1: %2 lap. </source>
-        <translation>%1: %2 cards. </translation>
+    <message numerus="yes">
+        <source>%1: %n lap. </source>
+        <translation>
+            <numerusform>%1: %n card. </numerusform>
+            <numerusform>%1: %n cards. </numerusform>
+        </translation>
     </message>
     <message>
         <source>Még egy lapot: F3. Megállok: F4.</source>
@@ -383,6 +390,38 @@ are welcome through the homepage.</translation>
     <message>
         <source>A Tab és a Shift+Tab a gombok között lépked, a Szóköz vagy az Enter megnyomja a kijelölt gombot.</source>
         <translation>Tab and Shift+Tab walk the buttons; Space or Enter presses the one with the focus mark.</translation>
+    </message>
+    <message>
+        <source>A lapok jelei: A = alsó (2), F = felső (3), K = király (4), Á = ász (11); a 7, 8, 9 és 10 a számuk szerint.</source>
+        <translation>The cards’ marks are Hungarian: A = Under (2), F = Over (3), K = King (4), Á = Ace (11); 7, 8, 9 and 10 count their number.</translation>
+    </message>
+    <message>
+        <source>Eredmények törlése: mindenki újra 1000 pénzzel, nyert játék nélkül kezd</source>
+        <translation>Reset the results: everyone starts again with 1000 money and no games won</translation>
+    </message>
+    <message>
+        <source>Tarvesz honlapja a böngészőben</source>
+        <translation>Tarvesz homepage, in the web browser</translation>
+    </message>
+    <message>
+        <source>Névjegy: a játék neve és változata</source>
+        <translation>About: the game’s name and version</translation>
+    </message>
+    <message>
+        <source>Beállítások: a neved és a tét (Alt+Enter)</source>
+        <translation>Settings: your name and the stake (Alt+Enter)</translation>
+    </message>
+    <message>
+        <source>Tálcára (Esc)</source>
+        <translation>Minimise to the taskbar (Esc)</translation>
+    </message>
+    <message>
+        <source>Bezár: a játék véget ér, az eredmények megmaradnak</source>
+        <translation>Close: the game ends, the results are kept</translation>
+    </message>
+    <message>
+        <source>Gombok</source>
+        <translation>Buttons</translation>
     </message>
 </context>
 </TS>

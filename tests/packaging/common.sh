@@ -117,6 +117,7 @@ check_tree() {
     fi
     [ -f "$1/share/applications/huszonegy.desktop" ] || problem "no desktop entry"
     [ -f "$1/share/metainfo/$APP_ID.metainfo.xml" ] || problem "no AppStream metainfo"
+    [ -f "$1/share/locale/en/LC_MESSAGES/huszonegy.qm" ] || problem "no English translation for AppStream"
     for _size in $ICON_SIZES; do
         check_png "$1/share/icons/hicolor/${_size}x$_size/apps/huszonegy.png" "$_size"
     done
@@ -132,7 +133,7 @@ check_tree() {
     else
         _documents=share/doc/huszonegy/LICENSE && grep -q 'GNU GENERAL PUBLIC' "$1/$_documents" || problem "no $_documents"
     fi
-    _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images)|share/games/huszonegy/Images/[^/]+\.bmp|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/man/(hu/)?man6/huszonegy\.6\.gz|'"$_documents"')$')
+    _stray=$(cd "$1" && find . ! -type d | grep -v -E '^\./(lib/huszonegy/(huszonegy|installed-folder|Images)|share/games/huszonegy/Images/[^/]+\.bmp|games/huszonegy|share/applications/huszonegy\.desktop|share/metainfo/hu\.tarvesz\.huszonegy\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/huszonegy\.png|scalable/apps/huszonegy\.svg)|share/man/(hu/)?man6/huszonegy\.6\.gz|share/locale/[a-zA-Z_]+/LC_MESSAGES/huszonegy\.qm|'"$_documents"')$')
     [ -z "$_stray" ] || problem "files that do not belong to the game: $_stray"
 }
 

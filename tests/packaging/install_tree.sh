@@ -23,6 +23,14 @@ if command -v appstreamcli >/dev/null 2>&1; then
     appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" ||
         problem "the installed metainfo is not valid"
 fi
+# A catalogue made of the tree: the languages from the installed translations, the release's
+# notes, the screenshots.
+if [ -x /usr/libexec/appstreamcli-compose ]; then
+    appstreamcli compose --no-net --origin=c --prefix=/ --result-root="$SCRATCH/c" "$prefix" >/dev/null
+    for expected in 'percentage="100">hu<' 'percentage="100">en<' '<li>' '<screenshot type="default">'; do
+        zcat "$SCRATCH/c/share/swcatalog/xml/c.xml.gz" | grep -q -F "$expected" || problem "no $expected in the catalogue"
+    done
+fi
 [ "$PROBLEMS" -eq 0 ] || fail "$PROBLEMS problem(s) in the installed tree"
 
 # The copies are made before any run, so none of them carries a results file along. Copied

@@ -16,7 +16,7 @@ for page in "$@"; do
     man --warnings -l "$page" >"$SCRATCH/text" 2>"$SCRATCH/man" || problem "man failed on $page"
     [ ! -s "$SCRATCH/man" ] || problem "man on $page: $(cat "$SCRATCH/man")"
     for word in F2 F3 F4 Alt+Enter Esc Tab --help --version tavrik.ini XDG_CONFIG_HOME \
-        .config/huszonegy QT_QPA_PLATFORM SIGTERM SIGHUP SIGINT GPL-3.0-or-later; do
+        .config/huszonegy QT_QPA_PLATFORM SIGTERM SIGHUP SIGINT GPL-3.0-or-later LANGUAGE; do
         grep -q -F -e "$word" "$SCRATCH/text" || problem "$page does not mention $word"
     done
 done

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "support/Permissions.h"
+#include "support/SystemReason.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +113,7 @@ protected:
 TEST_F(BitmapLoaderTest, MissingFileNamesTheFullPathAndTheSystemReason) {
     const QString missing = dir_.filePath("Images/11.bmp");
     EXPECT_EQ(ErrorOf(missing),
-              "Cannot open file \"" + missing.toStdString() + "\". No such file or directory");
+              "Cannot open file \"" + missing.toStdString() + "\". " + SystemReason(ENOENT));
 }
 
 // A FIFO with no writer used to hold the game in open() for good; folders and devices are
@@ -278,7 +279,7 @@ TEST_F(BitmapLoaderTest, UnreadableFileNamesThePermissionProblem) {
                                            QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                            QFileDevice::ExeOther);
     const std::string expected =
-        "Cannot open file \"" + path.toStdString() + "\". Permission denied";
+        "Cannot open file \"" + path.toStdString() + "\". " + SystemReason(EACCES);
     EXPECT_TRUE(RunWithPermissionsInForce([&] { return ErrorOf(path) == expected; }));
 }
 
@@ -427,8 +428,8 @@ TEST_F(BitmapLoaderTest, PlainFileErrorsAreReportedEvenOnSharpScreens) {
             LoadCardPicture(plain, 2.0);
             ADD_FAILURE() << "a missing plain picture must fail";
         } catch (const std::runtime_error& error) {
-            EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + plain.toStdString() +
-                                                     "\". No such file or directory");
+            EXPECT_EQ(std::string(error.what()),
+                      "Cannot open file \"" + plain.toStdString() + "\". " + SystemReason(ENOENT));
         }
     }
 }

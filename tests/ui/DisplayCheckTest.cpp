@@ -1,5 +1,6 @@
 // The start-up's decision whether a display is there, for each way of asking for one.
 #include "ui/start/DisplayCheck.h"
+#include "ui/start/OtherScreen.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -144,3 +145,18 @@ INSTANTIATE_TEST_SUITE_P(Platforms, DisplayDecision, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+// A second start's box names the other screen as a player knows it, without the platform's word
+// or the folder of a Wayland socket.
+TEST(RunningElsewhere, NamesTheDisplayAsAPlayerKnowsIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"xcb :245", ":245"},
+        {"wayland /run/user/1000/wayland-1", "wayland-1"},
+        {"wayland-egl wayland-0", "wayland-0"},
+        {"offscreen", ""},
+        {"", ""}};
+    for (const auto& [display, name] : cases)
+        EXPECT_EQ(ShortDisplayName(display).toStdString(), name) << display;
+    const QString text = RunningElsewhereText(QStringLiteral("xcb :245"));
+    EXPECT_TRUE(text.contains(QStringLiteral("bejelentkezésben (:245)"))) << text.toStdString();
+}

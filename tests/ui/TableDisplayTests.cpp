@@ -1,6 +1,7 @@
 // The table during and after deals: which cards show, face up or down, and the results.
 #include "MainWindowFixture.h"
 
+#include "support/SystemReason.h"
 #include "ui/speech/CardNames.h"
 #include "ui/table/TableLayout.h"
 
@@ -156,9 +157,9 @@ TEST_F(MainWindowTest, MissingBackPictureStopsTheNewDealWhereItFailed) {
 
     const auto errors = BoxesOf(BoxKind::Error);
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors.front().text, QStringLiteral("Cannot open file \"%1/h.bmp\". No such file or "
-                                                  "directory.")
-                                       .arg(ImagesPath()));
+    EXPECT_EQ(errors.front().text,
+              QStringLiteral("Cannot open file \"%1/h.bmp\". %2.")
+                  .arg(ImagesPath(), QString::fromStdString(SystemReason(ENOENT))));
     // The cards were dealt and the human player's show; the state change never came.
     EXPECT_EQ(w.Game.Hands[1].size(), 2u);
     ExpectHandShown(w, 'a', w.Game.Hands[0], true);

@@ -1,8 +1,10 @@
 #include "ui/dialogs/Sugo.h"
 
+#include "art/Pictures.h"
 #include "ui/dialogs/DialogFrame.h"
 #include "ui/look/Fonts.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -26,6 +28,11 @@ QLabel* MakeText(const QString& text, QWidget* parent) {
     return label;
 }
 
+// The small buttons as the table shows them from the left.
+constexpr ButtonPicture SmallButtons[] = {ButtonPicture::ResetResults, ButtonPicture::Homepage,
+                                          ButtonPicture::About,        ButtonPicture::Settings,
+                                          ButtonPicture::Minimise,     ButtonPicture::Close};
+
 } // namespace
 
 QString Tfrm_Sugo::RulesText() {
@@ -35,6 +42,22 @@ QString Tfrm_Sugo::RulesText() {
               "semmit sem érnek. A legmagasabb összeg nyer. Ha a Bank holtversenyben áll az élen, "
               "a Bank nyer; ha te és Vuru, a kevesebb lap nyer, egyenlő lapszámnál te. A győztes "
               "mindkét ellenféltől megkapja a tétet.");
+}
+
+QString Tfrm_Sugo::MarksText() {
+    // The faces carry Hungarian marks in every language; a player reading another one would
+    // take "A" for an ace.
+    return tr("A lapok jelei: A = alsó (2), F = felső (3), K = király (4), Á = ász (11); a 7, "
+              "8, 9 és 10 a számuk szerint.");
+}
+
+QStringList Tfrm_Sugo::ButtonMeaningTexts() {
+    return {tr("Eredmények törlése: mindenki újra 1000 pénzzel, nyert játék nélkül kezd"),
+            tr("Tarvesz honlapja a böngészőben"),
+            tr("Névjegy: a játék neve és változata"),
+            tr("Beállítások: a neved és a tét (Alt+Enter)"),
+            tr("Tálcára (Esc)"),
+            tr("Bezár: a játék véget ér, az eredmények megmaradnak")};
 }
 
 QString Tfrm_Sugo::KeysText() {
@@ -58,10 +81,27 @@ Tfrm_Sugo::Tfrm_Sugo(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
     layout->addWidget(MakeHeading(tr("Szabályok"), this));
     Rules = MakeText(RulesText(), this);
     layout->addWidget(Rules);
+    layout->addWidget(MakeText(MarksText(), this));
     layout->addSpacing(8);
     layout->addWidget(MakeHeading(tr("Billentyűk"), this));
     Keys = MakeText(KeysText(), this);
     layout->addWidget(Keys);
+    layout->addSpacing(8);
+    layout->addWidget(MakeHeading(tr("Gombok"), this));
+    auto* buttons = new QGridLayout;
+    buttons->setColumnStretch(1, 1);
+    const QStringList meanings = ButtonMeaningTexts();
+    for (int row = 0; row < meanings.size(); ++row) {
+        // The picture as the table's button shows it; the meaning says the button's name.
+        auto* picture = new QLabel(this);
+        picture->setPixmap(ButtonPicturePixmap(SmallButtons[row], devicePixelRatioF()));
+        picture->setFixedSize(16, 16);
+        ButtonPictures << picture;
+        ButtonMeanings << MakeText(meanings[row], this);
+        buttons->addWidget(picture, row, 0, Qt::AlignTop);
+        buttons->addWidget(ButtonMeanings.back(), row, 1);
+    }
+    layout->addLayout(buttons);
     layout->addSpacing(8);
     CloseButton = new QPushButton(tr("Bezár"), this);
     CloseButton->setFixedSize(75, 25);

@@ -1,7 +1,10 @@
 #pragma once
-// The help: the rules and the keys, in the player's language, opened with F1.
+// The help: the rules with a key to the card marks, the keys, and the table's small picture
+// buttons with what each does, in the player's language, opened with F1.
 
 #include <QDialog>
+#include <QList>
+#include <QStringList>
 
 class QLabel;
 class QPushButton;
@@ -13,11 +16,16 @@ public:
 
     QLabel* Rules;
     QLabel* Keys;
+    // The small buttons' pictures and their meanings, in the table's order from the left.
+    QList<QLabel*> ButtonPictures;
+    QList<QLabel*> ButtonMeanings;
     QPushButton* CloseButton;
 
     // The rules and the keys, each as the help shows it.
     static QString RulesText();
     static QString KeysText();
+    static QString MarksText();
+    static QStringList ButtonMeaningTexts();
 };
 
 // Runs the help modally over the program, owned by `owner` (the table); Esc, its button or

@@ -16,9 +16,12 @@ QString HandLine(const QString& who, const Hand& hand) {
 
 QString DealLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
     QString line = HandLine(names[0], hands[0]) + QStringLiteral(". ");
-    for (int seat : {1, 2})
-        line += QCoreApplication::translate("TableSpeech", "%1: %2 lap. ")
-                    .arg(names[seat], QString::number(hands[seat].size()));
+    for (int seat : {1, 2}) {
+        // %n, not an arg(): a language that says "1 card" but "2 cards" needs the count.
+        const int count = static_cast<int>(hands[seat].size());
+        line += QCoreApplication::translate("TableSpeech", "%1: %n lap. ", nullptr, count)
+                    .arg(names[seat]);
+    }
     return line.trimmed();
 }
 

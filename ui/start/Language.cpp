@@ -9,7 +9,6 @@
 namespace {
 
 const QString Fallback = QStringLiteral("en");
-const QString Folder = QStringLiteral(":/translations");
 const QString Prefix = QStringLiteral("huszonegy_");
 
 // A translator owned by the application, installed when its file is there.
@@ -24,10 +23,16 @@ void Install(const QString& name, const QString& folder) {
 } // namespace
 
 QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& translated) {
+    // Qt lists "C" alone for a C or POSIX locale, and also after any language it does not know
+    // ("lij-IT, C"); only the first is the player's request for the texts as they are written.
+    const auto unchosen = [](const QString& entry) {
+        return entry == QLatin1String("C") || entry == QLatin1String("POSIX");
+    };
+    if (!uiLanguages.isEmpty() && unchosen(uiLanguages.front()))
+        return SourceLanguage;
     for (const QString& entry : uiLanguages) {
-        // A script that sets no language, and the tests, get the texts as they are written.
-        if (entry == QLatin1String("C") || entry == QLatin1String("POSIX"))
-            return SourceLanguage;
+        if (unchosen(entry))
+            continue;
         // "pt-BR" is "pt_BR" when that is translated on its own, else "pt".
         QString territorial = entry;
         territorial.replace(u'-', u'_');
@@ -37,21 +42,25 @@ QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& transl
                 return candidate;
         }
     }
-    return uiLanguages.isEmpty() ? SourceLanguage : Fallback;
+    return Fallback;
 }
 
 QStringList TranslatedLanguages() {
     QStringList languages;
-    for (const QString& file : QDir(Folder).entryList({Prefix + QStringLiteral("*.qm")}))
+    for (const QString& file : QDir(TranslationFolder).entryList({Prefix + QStringLiteral("*.qm")}))
         languages << file.mid(Prefix.size()).chopped(3);
     return languages;
 }
 
-void InstallTranslations(const QString& language) {
+void InstallTranslations(const QString& language, const QString& folder) {
     if (QCoreApplication::instance() == nullptr)
         return;
+    // Installed first, searched last: a text another translation lacks is shown in English,
+    // which more players read than the Hungarian it is written in.
+    if (language != SourceLanguage && language != Fallback)
+        Install(Prefix + Fallback, TranslationFolder);
     if (language != SourceLanguage)
-        Install(Prefix + language, Folder);
+        Install(Prefix + language, folder);
     Install(QStringLiteral("qtbase_") + language,
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -8,6 +8,7 @@
 #include "ui/start/CopyChannel.h"
 #include "ui/start/DisplayCheck.h"
 #include "ui/start/Language.h"
+#include "ui/start/OtherScreen.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/Main.h"
 
@@ -82,9 +83,7 @@ int main(int argc, char** argv) {
         if (keeper->AnotherCopyRuns()) {
             ShowMessageBox(
                 reply.answer == ForwardAnswer::OtherDisplay
-                    ? QCoreApplication::translate("Start",
-                                                  "A játék már fut egy másik képernyőn (%1).")
-                          .arg(reply.display)
+                    ? RunningElsewhereText(reply.display)
                     : QCoreApplication::translate("Start", "A játék már fut, de nem válaszol."),
                 nullptr);
             return 1;
