@@ -2,12 +2,16 @@
 //
 //   cardgen <images-dir> <icons-dir>   writes the 33 card bitmaps (plain and @2x)
 //                                      and hicolor/<n>x<n>/apps/huszonegy.png
+//   cardgen --start <dir>              writes the pictures every start shows as <name>.raw,
+//                                      their pixels as the program holds them
 //   cardgen --sheet <file.png>         writes a contact sheet of every picture
 #include "art/ArtCanvas.h"
 #include "art/Pictures.h"
+#include "art/StartPictures.h"
 #include "bitmap/SeeThrough.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRawFont>
@@ -71,6 +75,33 @@ bool WriteIcons(const QString& iconsDir) {
     return ok;
 }
 
+bool WriteStartPictures(const QString& dir) {
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cardgen: cannot create %s\n", qPrintable(dir));
+        return false;
+    }
+    bool ok = true;
+    for (std::size_t i = 0; i < StartPictures.size(); ++i) {
+        const StartPicture& wanted = StartPictures[i];
+        const QImage image = DrawStartPicture(static_cast<StartPictureId>(i));
+        const QString path = dir + '/' + QString::fromLatin1(wanted.name) + QStringLiteral(".raw");
+        // The program takes the bytes as they stand: a picture of another size or format
+        // would be read wrongly, so the build stops.
+        QFile file(path);
+        const bool fits = image.size() == QSize(wanted.width, wanted.height) &&
+                          image.format() == wanted.format &&
+                          image.bytesPerLine() == wanted.width * 4;
+        if (!fits || !file.open(QIODevice::WriteOnly) ||
+            file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) !=
+                image.sizeInBytes() ||
+            !file.flush()) {
+            std::fprintf(stderr, "cardgen: cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 // Every picture on one sheet, cards at both sizes, to look the artwork over.
 bool WriteSheet(const QString& path) {
     constexpr int gap = 6, columns = 8;
@@ -125,8 +156,11 @@ int main(int argc, char** argv) {
         return 1;
     if (args.size() == 3 && args[1] == QStringLiteral("--sheet"))
         return WriteSheet(args[2]) ? 0 : 1;
+    if (args.size() == 3 && args[1] == QStringLiteral("--start"))
+        return WriteStartPictures(args[2]) ? 0 : 1;
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: cardgen <images-dir> <icons-dir> | --sheet <file.png>\n");
+        std::fprintf(stderr, "usage: cardgen <images-dir> <icons-dir> | --start <dir> | "
+                             "--sheet <file.png>\n");
         return 2;
     }
     const bool cards = WriteCards(args[1]);

@@ -1,6 +1,7 @@
 // The drawn pictures: sizes at every ratio, clean see-through corners on the cards,
 // and the colours the table relies on.
 #include "art/Pictures.h"
+#include "art/builtin/BuiltInPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,17 @@ void ExpectCleanSeeThrough(const QImage& card, int scale) {
                 ++stray;
         }
     EXPECT_EQ(stray, 0) << "magenta inside the card would show the table through it";
+}
+
+TEST(Pictures, TheStartShowsWhatItWouldDrawWhetherBuiltInOrDrawn) {
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(testing::Message() << "ratio " << ratio);
+        EXPECT_EQ(FeltPixmap(ratio).toImage(), BackgroundPicture(ratio).toImage());
+        EXPECT_EQ(FeltPixmap(ratio).devicePixelRatio(), ratio);
+        EXPECT_EQ(CardBackPicture(std::ceil(ratio)), CardBackImage(std::ceil(ratio)));
+    }
+    for (const int size : {16, 32, 48, 64})
+        EXPECT_EQ(IconPicture(size), AcornIcon(size)) << size;
 }
 
 TEST(Pictures, EveryPictureHasItsSizeAtEveryRatio) {

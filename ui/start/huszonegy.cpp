@@ -1,7 +1,7 @@
 // Start-up: the program's folder, the application, its look, and the table.
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
-#include "art/Pictures.h"
+#include "art/builtin/BuiltInPictures.h"
 #include "ui/look/Fonts.h"
 #include "ui/look/ToolTipStyle.h"
 #include "ui/start/CommandLine.h"
@@ -33,7 +33,7 @@ void PreferX11OnWayland() {
 QIcon ApplicationIcon() {
     QIcon icon;
     for (const int size : {16, 32, 48})
-        icon.addPixmap(QPixmap::fromImage(AcornIcon(size)));
+        icon.addPixmap(QPixmap::fromImage(IconPicture(size)));
     return icon;
 }
 

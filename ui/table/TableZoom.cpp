@@ -4,6 +4,7 @@
 #include "ui/table/Main.h"
 
 #include "art/Pictures.h"
+#include "art/builtin/BuiltInPictures.h"
 #include "bitmap/BitmapLoader.h"
 #include "ui/look/Fonts.h"
 #include "ui/table/CardPlace.h"
@@ -64,9 +65,9 @@ void Tfrm_Main::FitInto(const QRect& available) {
 void Tfrm_Main::DrawWindowPictures() {
     const qreal ratio = devicePixelRatioF();
     const qreal drawn = ratio * zoom_;
-    Image2->setPixmap(ShownAt(BackgroundPicture(drawn), ratio));
+    Image2->setPixmap(ShownAt(FeltPixmap(drawn), ratio));
     const int scale = PictureScale(drawn);
-    QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackImage(scale)));
+    QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackPicture(scale)));
     back.setDevicePixelRatio(scale);
     Image1->SetPicture(back);
     const QPixmap debtMark = ShownAt(DebtMarkPicture(drawn), ratio);
