@@ -1,23 +1,27 @@
 #include "art/StartPictures.h"
 
-#include "art/Pictures.h"
+std::optional<std::size_t> FindStartPicture(StartPictureKind kind, int variant, qreal ratio) {
+    for (std::size_t i = 0; i < StartPictures.size(); ++i) {
+        const StartPicture& picture = StartPictures[i];
+        if (picture.kind == kind && picture.variant == variant && picture.ratio == ratio)
+            return i;
+    }
+    return std::nullopt;
+}
 
-QImage DrawStartPicture(StartPictureId id) {
-    switch (id) {
-    case StartPictureId::Felt1:
-        return BackgroundPicture(1.0).toImage();
-    case StartPictureId::Felt2:
-        return BackgroundPicture(2.0).toImage();
-    case StartPictureId::Back1:
-        return CardBackImage(1);
-    case StartPictureId::Back2:
-        return CardBackImage(2);
-    case StartPictureId::Icon16:
-        return AcornIcon(16);
-    case StartPictureId::Icon32:
-        return AcornIcon(32);
-    case StartPictureId::Icon48:
-        return AcornIcon(48);
+QImage DrawStartPicture(const StartPicture& picture) {
+    switch (picture.kind) {
+    case StartPictureKind::Felt:
+        return BackgroundPicture(picture.ratio).toImage();
+    case StartPictureKind::CardBack:
+        return CardBackImage(static_cast<int>(picture.ratio));
+    case StartPictureKind::Icon:
+        return AcornIcon(picture.variant);
+    case StartPictureKind::Button:
+        return ButtonPicturePixmap(static_cast<ButtonPicture>(picture.variant), picture.ratio)
+            .toImage();
+    case StartPictureKind::DebtMark:
+        return DebtMarkPicture(picture.ratio).toImage();
     }
     return {};
 }

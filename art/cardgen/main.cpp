@@ -2,8 +2,8 @@
 //
 //   cardgen <images-dir> <icons-dir>   writes the 33 card bitmaps (plain and @2x)
 //                                      and hicolor/<n>x<n>/apps/huszonegy.png
-//   cardgen --start <dir>              writes the pictures every start shows as <name>.raw,
-//                                      their pixels as the program holds them
+//   cardgen --start <file>             writes the pictures every start shows, their pixels
+//                                      as the program holds them
 //   cardgen --sheet <file.png>         writes a contact sheet of every picture
 #include "art/ArtCanvas.h"
 #include "art/Pictures.h"
@@ -75,31 +75,25 @@ bool WriteIcons(const QString& iconsDir) {
     return ok;
 }
 
-bool WriteStartPictures(const QString& dir) {
-    if (!QDir().mkpath(dir)) {
-        std::fprintf(stderr, "cardgen: cannot create %s\n", qPrintable(dir));
-        return false;
-    }
-    bool ok = true;
-    for (std::size_t i = 0; i < StartPictures.size(); ++i) {
-        const StartPicture& wanted = StartPictures[i];
-        const QImage image = DrawStartPicture(static_cast<StartPictureId>(i));
-        const QString path = dir + '/' + QString::fromLatin1(wanted.name) + QStringLiteral(".raw");
-        // The program takes the bytes as they stand: a picture of another size or format
-        // would be read wrongly, so the build stops.
-        QFile file(path);
+// One picture after another, in the order of StartPictures, their pixels as the program holds
+// them. The program takes the bytes as they stand, so a picture of another size or format
+// than the list says stops the build.
+bool WriteStartPictures(const QString& path) {
+    QFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    for (const StartPicture& wanted : StartPictures) {
+        const QImage image = DrawStartPicture(wanted);
         const bool fits = image.size() == QSize(wanted.width, wanted.height) &&
-                          image.format() == wanted.format &&
-                          image.bytesPerLine() == wanted.width * 4;
-        if (!fits || !file.open(QIODevice::WriteOnly) ||
-            file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) !=
-                image.sizeInBytes() ||
-            !file.flush()) {
-            std::fprintf(stderr, "cardgen: cannot write %s\n", qPrintable(path));
-            ok = false;
-        }
+                          image.format() == wanted.format && image.sizeInBytes() == wanted.Bytes();
+        ok = ok && fits &&
+             file.write(reinterpret_cast<const char*>(image.constBits()), wanted.Bytes()) ==
+                 wanted.Bytes();
     }
-    return ok;
+    if (ok && file.flush())
+        return true;
+    file.remove(); // never half the pictures for the next build to take as done
+    std::fprintf(stderr, "cardgen: cannot write %s\n", qPrintable(path));
+    return false;
 }
 
 // Every picture on one sheet, cards at both sizes, to look the artwork over.
@@ -159,7 +153,7 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[1] == QStringLiteral("--start"))
         return WriteStartPictures(args[2]) ? 0 : 1;
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: cardgen <images-dir> <icons-dir> | --start <dir> | "
+        std::fprintf(stderr, "usage: cardgen <images-dir> <icons-dir> | --start <file> | "
                              "--sheet <file.png>\n");
         return 2;
     }

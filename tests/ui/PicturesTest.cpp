@@ -45,6 +45,12 @@ TEST(Pictures, TheStartShowsWhatItWouldDrawWhetherBuiltInOrDrawn) {
         EXPECT_EQ(FeltPixmap(ratio).toImage(), BackgroundPicture(ratio).toImage());
         EXPECT_EQ(FeltPixmap(ratio).devicePixelRatio(), ratio);
         EXPECT_EQ(CardBackPicture(std::ceil(ratio)), CardBackImage(std::ceil(ratio)));
+        EXPECT_EQ(DebtMarkPixmap(ratio).toImage(), DebtMarkPicture(ratio).toImage());
+        for (int button = 0; button < 6; ++button) {
+            const auto which = static_cast<ButtonPicture>(button);
+            EXPECT_EQ(ButtonPixmap(which, ratio).toImage(),
+                      ButtonPicturePixmap(which, ratio).toImage());
+        }
     }
     for (const int size : {16, 32, 48, 64})
         EXPECT_EQ(IconPicture(size), AcornIcon(size)) << size;

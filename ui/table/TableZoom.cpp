@@ -70,7 +70,7 @@ void Tfrm_Main::DrawWindowPictures() {
     QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackPicture(scale)));
     back.setDevicePixelRatio(scale);
     Image1->SetPicture(back);
-    const QPixmap debtMark = ShownAt(DebtMarkPicture(drawn), ratio);
+    const QPixmap debtMark = ShownAt(DebtMarkPixmap(drawn), ratio);
     for (QLabel* mark : {t0, t1, t2})
         mark->setPixmap(debtMark);
     const std::pair<QAction*, ButtonPicture> pictures[] = {
@@ -78,7 +78,7 @@ void Tfrm_Main::DrawWindowPictures() {
         {aBeallit, ButtonPicture::Settings}, {aNevjegy, ButtonPicture::About},
         {aHonlap, ButtonPicture::Homepage},  {aEredmenyTorol, ButtonPicture::ResetResults}};
     for (const auto& [action, picture] : pictures)
-        action->setIcon(QIcon(ShownAt(ButtonPicturePixmap(picture, drawn), ratio)));
+        action->setIcon(QIcon(ShownAt(ButtonPixmap(picture, drawn), ratio)));
     const QSize iconSize = Zoomed(QRect(0, 0, 16, 16), zoom_).size();
     for (QToolButton* button :
          {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3, SpeedButton2})
