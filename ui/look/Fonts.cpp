@@ -3,51 +3,18 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPointer>
 
 #include <algorithm>
 
 namespace {
 
-// The families this machine has, read once and again only when the fonts change.
-const QStringList& InstalledFamilies() {
-    static QStringList families;
-    static QPointer<QGuiApplication> watched;
-    if (watched != qGuiApp) {
-        watched = qGuiApp;
-        families.clear();
-        QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp,
-                         [] { families.clear(); });
-    }
-    if (families.isEmpty()) {
-        for (QString family : QFontDatabase::families()) {
-            const qsizetype foundry = family.indexOf(QLatin1String(" ["));
-            families << (foundry < 0 ? family : family.left(foundry));
-        }
-    }
-    return families;
-}
-
-// Those of `families` this machine has. For a family it lacks, Qt first goes through
-// fontconfig's whole sorted list of look-alikes, millions of instructions at every start, to
-// come to the face the next name in the list gives anyway.
-QStringList Installed(const QStringList& families) {
-    QStringList installed;
-    for (const QString& family : families) {
-        if (InstalledFamilies().contains(family, Qt::CaseInsensitive))
-            installed << family;
-    }
-    return installed.isEmpty() ? families : installed;
-}
-
 // `families` first, then the plain faces; the style hint steers any last resort to a sans.
 QFont FontOf(QStringList families, int pixelSize, bool bold) {
     QFont font;
     families << PlainFallbackFamilies();
-    font.setFamilies(Installed(families));
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
