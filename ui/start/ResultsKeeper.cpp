@@ -17,8 +17,11 @@ namespace {
 ResultsKeeper* keeperAtExit = nullptr;
 
 void SaveAtExit() {
-    if (keeperAtExit != nullptr)
+    if (keeperAtExit != nullptr) {
+        // The locks go only when the process does; the channel goes first.
+        keeperAtExit->CloseChannel();
         keeperAtExit->SaveQuietly();
+    }
 }
 
 } // namespace
@@ -36,9 +39,10 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
         return;
     sessionEnd_ = new SessionEnd([this] { SaveQuietly(); }, this);
     stored_ = LoadSettings(path_);
-    if (!places_.runtime.isEmpty()) {
-        auto* listener = new ForwardListener(places_.Socket(), this);
-        connect(listener, &ForwardListener::Requested, this, &ResultsKeeper::ForwardRequested);
+    if (!places_.identity.isEmpty()) {
+        listener_ = std::make_unique<ForwardListener>(ChannelName(places_.identity), nullptr);
+        connect(listener_.get(), &ForwardListener::Requested, this,
+                &ResultsKeeper::ForwardRequested);
     }
     flush_ = std::make_unique<BackgroundFlush>([this] {
         // Told on the flushing thread: the box belongs on the window's.
@@ -76,9 +80,13 @@ bool ResultsKeeper::NoLock() const {
 }
 
 ForwardReply ResultsKeeper::AskOtherCopy(const ForwardRequest& request) const {
-    if (places_.Socket().isEmpty())
+    if (places_.identity.isEmpty())
         return {};
-    return AskRunningCopy(places_.Socket(), request);
+    return AskRunningCopy(ChannelName(places_.identity), request);
+}
+
+void ResultsKeeper::CloseChannel() noexcept {
+    listener_.reset();
 }
 
 void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) {
