@@ -1,0 +1,42 @@
+// The running table's channel under a crowd of silent callers: it holds only a few of them, and
+// a second start that comes meanwhile is still answered.
+#include "ui/start/CopyChannel.h"
+#include "ui/start/DisplayName.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <future>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+qsizetype OpenDescriptors() {
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System).size();
+}
+
+} // namespace
+
+TEST(CopyChannel, HoldsAFewCallersAndStillAnswersAStart) {
+    const QByteArray channel = "huszonegy-test-" + QByteArray::number(::getpid());
+    ForwardListener listener(channel, nullptr);
+    int forwarded = 0;
+    QObject::connect(&listener, &ForwardListener::Requested, [&] { ++forwarded; });
+    const qsizetype before = OpenDescriptors();
+    std::vector<OwnedFd> silent(200);
+    qsizetype connected = 0;
+    for (OwnedFd& fd : silent) {
+        connected += ConnectTo(channel, 0, fd) == Reach::Connected;
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GT(connected, 100);
+    EXPECT_LE(OpenDescriptors() - before - connected, 4); // the callers it serves, no more
+    const ForwardRequest request{OwnDisplay(), {}, {}};
+    auto reply = std::async(std::launch::async, [&] { return AskRunningCopy(channel, request); });
+    while (reply.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(reply.get().answer, ForwardAnswer::Forwarded);
+    EXPECT_EQ(forwarded, 1);
+}
