@@ -75,8 +75,7 @@ stop_private_x
 rm -rf "$OTHER_SCRATCH"
 DISPLAY=$TABLE_DISPLAY XVFB_PID=$TABLE_XVFB
 [ "$(second)" = 0 ] || fail "the same display: the start did not leave quietly"
-# One X server however DISPLAY spells it; the old socket file gone; an id without a time.
-rm -f "$SCRATCH"/runtime/huszonegy/*.socket
+# One X server however DISPLAY spells it; an id without a time; the old socket file gone.
 for name in "unix:${DISPLAY#:}" "$DISPLAY.0"; do
     [ "$(second "$GAME" DISPLAY="$name")" = 0 ] || fail "DISPLAY=$name: not forwarded"
 done
@@ -87,6 +86,8 @@ sleep 0.5
 sleep 1
 kill "$XEV"
 [ "$(grep -c _NET_STARTUP_INFO_BEGIN "$SCRATCH/xev.log")" = 1 ] || fail "no remove: without a time"
+rm -f "$SCRATCH"/runtime/huszonegy/*.socket
+[ "$(second)" = 0 ] || fail "the socket file deleted: not forwarded"
 end_process "$RUNNING" 20
 RUNNING=
 
@@ -132,19 +133,19 @@ resource.setrlimit(resource.RLIMIT_NOFILE, (4096, 4096))
 fds = {os.readlink(f"/proc/{sys.argv[1]}/fd/{f}") for f in os.listdir(f"/proc/{sys.argv[1]}/fd")}
 path = next(l.split()[-1] for l in open("/proc/net/unix") if l.split()[3] == "00010000"
             and f"socket:[{l.split()[6]}]" in fds)
-held, end = [], time.time() + 20
-for _ in range(1100):
-    held.append(socket.socket(socket.AF_UNIX))
-    held[-1].settimeout(0.05)
-    try: held[-1].connect("\0" + path[1:] if path[0] == "@" else path)
-    except OSError: pass
-    if time.time() > end: break
-time.sleep(3)' "$RUNNING" || fail "the burst found no socket"
+address = "\0" + path[1:] if path[0] == "@" else sys.argv[2]
+waiting, held, end = [socket.socket(socket.AF_UNIX) for _ in range(1100)], [], time.time() + 15
+while waiting and time.time() < end:
+    s = waiting.pop()
+    try: s.setblocking(False); s.connect(address); held.append(s)
+    except BlockingIOError: waiting.append(socket.socket(socket.AF_UNIX)); time.sleep(0.001)
+    except OSError: held.append(s)
+time.sleep(3)' "$RUNNING" "$SCRATCH"/runtime/huszonegy/*.socket || fail "the burst found no socket"
 xdotool windowfocus "$TABLE" 2>/dev/null
 xdotool key --clearmodifiers F2 F4
-BOX=$(wait_for_window "$RUNNING" 20 "$TABLE") || fail "burst: no winner's box"
+wait_for_window "$RUNNING" 20 "$TABLE" >/dev/null || fail "burst: no winner's box"
 [ "$(second)" = 0 ] || fail "burst: the start was not forwarded"
-end_process "$RUNNING" 20 && echo "burst: dealt, forwarded, ended" || fail "burst: no end on SIGTERM"
+end_process "$RUNNING" 20 && echo "burst: ended on SIGTERM" || fail "burst: no end on SIGTERM"
 RUNNING=
 
 # Locks that cannot be had, or are gone: never a second table.
