@@ -125,6 +125,27 @@ for case in long other $PLANTS; do
 done
 [ -e "$SCRATCH/kept" ] && mv "$SCRATCH/kept" "$OLD"
 
+# Another user's program on the channel's first name: the table takes the next and is found. On
+# all of them: the start says who is in the way, and the table listens once they are free.
+NAME=huszonegy-$(id -u)-$(ls "$SCRATCH/runtime/huszonegy" | sed -n 's/\.lock$//p' | head -n 1)
+for names in ${PLANTS:+1 4}; do
+    $PLANTER /usr/bin/python3 -c 'import socket, sys, time
+held = [socket.socket(socket.AF_UNIX) for _ in range(int(sys.argv[2]))]
+for i, s in enumerate(held): s.bind(f"\0{sys.argv[1]}.{i}"); s.listen()
+time.sleep(60)' "$NAME" "$names" &
+    SQUATTER=$!
+    for _ in $(seq 50); do grep -q "@$NAME.$((names - 1))" /proc/net/unix && break; sleep 0.1; done
+    launch_game
+    result=$(second)
+    case $names in 1) [ "$result" = 0 ] || fail "one name taken: not forwarded" ;;
+    *) expect_box "every name taken" "$result" ;; esac
+    kill "$SQUATTER"
+    sleep 1
+    [ "$(second)" = 0 ] && echo "names taken ($names): found" || fail "names taken ($names), then freed"
+    end_process "$RUNNING" 20
+    RUNNING=
+done
+
 # A burst of connections beyond the table's open-file limit: it still deals, answers a start
 # and ends on SIGTERM.
 launch_game sh -c 'ulimit -n 1024 && exec "$@"' sh
