@@ -1,9 +1,9 @@
 #pragma once
 // Where the copies of the game that play on one results file meet. One lock lies beside the
 // file the store really writes (its links followed), where copies on other machines sharing
-// the folder see it too; another lock lies in the player's private runtime folder, named
-// after the file itself (its folder's device and inode and its name), and so is the running
-// copy's channel. A link, a planted folder, another user's file or a lock deleted beside the
+// the folder see it too; another lock lies in the player's private runtime folder. That lock
+// and the running copy's channel are named after the file itself (its folder's device and
+// inode and its name). A link, a planted folder, another user's file or a lock deleted beside the
 // results then never lets a second table open on the same file.
 
 #include <QString>
