@@ -1,5 +1,5 @@
-// The running table's channel under a crowd of silent callers: it holds only a few of them, and
-// a second start that comes meanwhile is still answered.
+// The running table's channel out of descriptors and under a crowd of silent callers: it
+// listens again, holds only a few of them, and a second start that comes meanwhile is answered.
 #include "ui/start/CopyChannel.h"
 #include "ui/start/DisplayName.h"
 
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -19,7 +20,7 @@ qsizetype OpenDescriptors() {
 
 } // namespace
 
-TEST(CopyChannel, HoldsAFewCallersAndStillAnswersAStart) {
+TEST(CopyChannel, ListensAgainHoldsAFewCallersAndStillAnswersAStart) {
     const QByteArray channel = "huszonegy-test-" + QByteArray::number(::getpid());
     ForwardListener listener(channel, nullptr);
     int forwarded = 0;
@@ -33,6 +34,14 @@ TEST(CopyChannel, HoldsAFewCallersAndStillAnswersAStart) {
     }
     EXPECT_GT(connected, 100);
     EXPECT_LE(OpenDescriptors() - before - connected, 4); // the callers it serves, no more
+    OwnedFd first; // on the lowest free descriptor: the accept would need the next one
+    ASSERT_EQ(ConnectTo(channel, 0, first), Reach::Connected);
+    rlimit limit{}, full{};
+    ::getrlimit(RLIMIT_NOFILE, &full);
+    limit = {rlim_t(first.Get()) + 1, full.rlim_max};
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+    QCoreApplication::processEvents();
+    ::setrlimit(RLIMIT_NOFILE, &full);
     const ForwardRequest request{OwnDisplay(), {}, {}};
     auto reply = std::async(std::launch::async, [&] { return AskRunningCopy(channel, request); });
     while (reply.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)

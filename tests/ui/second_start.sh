@@ -80,8 +80,7 @@ for name in "unix:${DISPLAY#:}" "$DISPLAY.0"; do
     [ "$(second "$GAME" DISPLAY="$name")" = 0 ] || fail "DISPLAY=$name: not forwarded"
 done
 xev -root -event property >"$SCRATCH/xev.log" 2>&1 &
-XEV=$!
-sleep 0.5
+XEV=$! && sleep 0.5
 [ "$(second "$GAME" DESKTOP_STARTUP_ID=no-time-in-this-id)" = 0 ] || fail "an id without a time"
 sleep 1
 kill "$XEV"
@@ -117,8 +116,8 @@ for case in long other $PLANTS; do
     file) $PLANTER touch "$OLD" ;;
     esac
     launch_game env $table
-    if [ "$(second "$GAME" $start)" = 0 ]; then echo "runtime folder $case: forwarded"
-    else fail "runtime folder $case: not forwarded"; fi
+    [ "$(second "$GAME" $start)" = 0 ] && echo "runtime folder ($case): forwarded" ||
+        fail "runtime folder ($case): not forwarded"
     end_process "$RUNNING" 20
     RUNNING=
     case $case in long | other) ;; *) rm -rf "$OLD" ;; esac
