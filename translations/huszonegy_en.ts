@@ -132,6 +132,14 @@
         <translation>The game is already running, but it does not answer.</translation>
     </message>
     <message>
+        <source>Az eredményfájlt (%1) egy másik program tartja lefoglalva, nem a játék.</source>
+        <translation>Another program, not the game, holds the results file (%1).</translation>
+    </message>
+    <message>
+        <source>A játék már fut, de egy másik felhasználó programja elfoglalta az utat hozzá.</source>
+        <translation>The game is already running, but a program of another user stands in the way to it.</translation>
+    </message>
+    <message>
         <source>Nem sikerült lefoglalni az eredményfájlt: %1</source>
         <translation>The results file could not be reserved for this game: %1</translation>
     </message>

@@ -36,8 +36,7 @@ CopyPlaces CopyPlacesOf(const QString& resultsPath) {
         return places;
     places.beside = DecodeFileName(*target);
     struct stat folder {};
-    const QString runtime = PrivateRuntimeFolder();
-    if (runtime.isEmpty() || ::stat(FolderOfPath(*target).constData(), &folder) != 0)
+    if (::stat(FolderOfPath(*target).constData(), &folder) != 0)
         return places;
     // The file itself, however it is reached: its folder's identity and its own name.
     QByteArray identity = QByteArray::number(qulonglong(folder.st_dev)) + ':' +
@@ -45,6 +44,9 @@ CopyPlaces CopyPlacesOf(const QString& resultsPath) {
     identity += target->mid(target->lastIndexOf('/') + 1);
     const QByteArray key =
         QCryptographicHash::hash(identity, QCryptographicHash::Sha256).toHex().left(32);
-    places.runtime = runtime + u'/' + QString::fromLatin1(key);
+    places.identity = QString::fromLatin1(key);
+    const QString runtime = PrivateRuntimeFolder();
+    if (!runtime.isEmpty())
+        places.runtime = runtime + u'/' + places.identity;
     return places;
 }

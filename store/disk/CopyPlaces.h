@@ -1,10 +1,10 @@
 #pragma once
 // Where the copies of the game that play on one results file meet. One lock lies beside the
 // file the store really writes (its links followed), where copies on other machines sharing
-// the folder see it too; another lock and the running copy's socket lie in the player's
-// private runtime folder, named after the file itself (its folder's device and inode and its
-// name). A link, a planted folder, another user's file or a lock deleted beside the results
-// then never lets a second table open on the same file.
+// the folder see it too; another lock lies in the player's private runtime folder. That lock
+// and the running copy's channel are named after the file itself (its folder's device and
+// inode and its name). A link, a planted folder, another user's file or a lock deleted beside the
+// results then never lets a second table open on the same file.
 
 #include <QString>
 
@@ -15,11 +15,9 @@ struct CopyPlaces {
     // This file's name in the runtime folder; its lock is this + ".lock". Empty without a
     // private runtime folder.
     QString runtime;
-
-    // Where the running copy listens for a second start; empty without a runtime folder.
-    QString Socket() const {
-        return runtime.isEmpty() ? QString() : runtime + QStringLiteral(".socket");
-    }
+    // The file itself, however it is reached, in 32 hexadecimal digits; empty when the file
+    // cannot be resolved.
+    QString identity;
 };
 
 CopyPlaces CopyPlacesOf(const QString& resultsPath);

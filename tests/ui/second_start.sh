@@ -3,15 +3,17 @@
 # it asks the running table over its socket and leaves only with an answer. A program that
 # merely holds the lock file, a stopped table and a table on another display each give the start
 # a box and a non-zero status; a lock that is a folder, another user's file, deleted, or reached
-# through a linked folder never lets a second table open; under mutter the launch's startup id
-# makes the minimised table the active window.
+# through a linked folder never lets a second table open; however DISPLAY names the server,
+# whatever runtime folder each side sees, after a burst of connections beyond the open-file
+# limit, the start is forwarded; every forwarded startup id is ended; under mutter the launch's
+# startup id makes the minimised table the active window.
 # Usage: second_start.sh BUILD_DIR. Exit 77 when Xvfb or xdotool is missing.
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/../../packaging/xsession.sh"
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 BUILD=$1
-need_game "$BUILD" Xvfb xdotool xmessage python3
+need_game "$BUILD" Xvfb xdotool xmessage xev python3
 FAILURES=0
 scratch_game "$BUILD" || exit 2
 GAME="$SCRATCH/game"
@@ -73,7 +75,97 @@ stop_private_x
 rm -rf "$OTHER_SCRATCH"
 DISPLAY=$TABLE_DISPLAY XVFB_PID=$TABLE_XVFB
 [ "$(second)" = 0 ] || fail "the same display: the start did not leave quietly"
+# One X server however DISPLAY spells it; an id without a time; the old socket file gone.
+for name in "unix:${DISPLAY#:}" "$DISPLAY.0"; do
+    [ "$(second "$GAME" DISPLAY="$name")" = 0 ] || fail "DISPLAY=$name: not forwarded"
+done
+xev -root -event property >"$SCRATCH/xev.log" 2>&1 &
+XEV=$! && sleep 0.5
+[ "$(second "$GAME" DESKTOP_STARTUP_ID=no-time-in-this-id)" = 0 ] || fail "an id without a time"
+sleep 1
+kill "$XEV"
+[ "$(grep -c _NET_STARTUP_INFO_BEGIN "$SCRATCH/xev.log")" = 1 ] || fail "no remove: without a time"
+rm -f "$SCRATCH"/runtime/huszonegy/*.socket
+[ "$(second)" = 0 ] || fail "the socket file deleted: not forwarded"
 end_process "$RUNNING" 20
+RUNNING=
+
+# The table and the start each in a runtime folder of its own, one too long for a socket path,
+# none at all beside a fallback folder another user planted: the start is forwarded.
+LONG=$SCRATCH/$(head -c $((89 - ${#SCRATCH})) /dev/zero | tr '\0' r)
+mkdir -m 700 "$LONG" "$SCRATCH/runtime2"
+OLD=/tmp/huszonegy-$(id -u)
+if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
+    id huszonegy-planter >/dev/null 2>&1 || useradd --system --no-create-home huszonegy-planter
+    mv "$OLD" "$SCRATCH/kept" 2>/dev/null # the player's own, back at the end
+    PLANTER="setpriv --reuid=huszonegy-planter --regid=huszonegy-planter --clear-groups"
+    PLANTS="folder link file"
+else
+    echo "planted fallback folders: skipped, not root or no setpriv"
+    PLANTS=
+fi
+for case in long other $PLANTS; do
+    case $case in
+    long) table="XDG_RUNTIME_DIR=$LONG" start=$table ;;
+    other) table= start="XDG_RUNTIME_DIR=$SCRATCH/runtime2" ;;
+    *) table="-u XDG_RUNTIME_DIR" start=$table ;;
+    esac
+    case $case in
+    folder) $PLANTER mkdir -m 777 "$OLD" ;;
+    link) $PLANTER ln -s /tmp "$OLD" ;;
+    file) $PLANTER touch "$OLD" ;;
+    esac
+    launch_game env $table
+    [ "$(second "$GAME" $start)" = 0 ] && echo "runtime folder ($case): forwarded" ||
+        fail "runtime folder ($case): not forwarded"
+    end_process "$RUNNING" 20
+    RUNNING=
+    case $case in long | other) ;; *) rm -rf "$OLD" ;; esac
+done
+[ -e "$SCRATCH/kept" ] && mv "$SCRATCH/kept" "$OLD"
+
+# Another user's program on the channel's first name: the table takes the next and is found. On
+# all of them: the start says who is in the way, and the table listens once they are free.
+NAME=huszonegy-$(id -u)-$(ls "$SCRATCH/runtime/huszonegy" | sed -n 's/\.lock$//p' | head -n 1)
+for names in ${PLANTS:+1 4}; do
+    $PLANTER /usr/bin/python3 -c 'import socket, sys, time
+held = [socket.socket(socket.AF_UNIX) for _ in range(int(sys.argv[2]))]
+for i, s in enumerate(held): s.bind(f"\0{sys.argv[1]}.{i}"); s.listen()
+time.sleep(60)' "$NAME" "$names" &
+    SQUATTER=$!
+    for _ in $(seq 50); do grep -q "@$NAME.$((names - 1))" /proc/net/unix && break; sleep 0.1; done
+    launch_game
+    result=$(second)
+    case $names in 1) [ "$result" = 0 ] || fail "one name taken: not forwarded" ;;
+    *) expect_box "every name taken" "$result" ;; esac
+    kill "$SQUATTER"
+    sleep 1
+    [ "$(second)" = 0 ] && echo "names taken ($names): found" || fail "names taken ($names), then freed"
+    end_process "$RUNNING" 20
+    RUNNING=
+done
+
+# A burst of connections beyond the table's open-file limit: it still deals, answers a start
+# and ends on SIGTERM.
+launch_game sh -c 'ulimit -n 1024 && exec "$@"' sh
+python3 -c 'import os, resource, socket, sys, time
+resource.setrlimit(resource.RLIMIT_NOFILE, (4096, 4096))
+fds = {os.readlink(f"/proc/{sys.argv[1]}/fd/{f}") for f in os.listdir(f"/proc/{sys.argv[1]}/fd")}
+path = next(l.split()[-1] for l in open("/proc/net/unix") if l.split()[3] == "00010000"
+            and f"socket:[{l.split()[6]}]" in fds)
+address = "\0" + path[1:] if path[0] == "@" else sys.argv[2]
+waiting, held, end = [socket.socket(socket.AF_UNIX) for _ in range(1100)], [], time.time() + 15
+while waiting and time.time() < end:
+    s = waiting.pop()
+    try: s.setblocking(False); s.connect(address); held.append(s)
+    except BlockingIOError: waiting.append(socket.socket(socket.AF_UNIX)); time.sleep(0.001)
+    except OSError: held.append(s)
+time.sleep(3)' "$RUNNING" "$SCRATCH"/runtime/huszonegy/*.socket || fail "the burst found no socket"
+xdotool windowfocus "$TABLE" 2>/dev/null
+xdotool key --clearmodifiers F2 F4
+wait_for_window "$RUNNING" 20 "$TABLE" >/dev/null || fail "burst: no winner's box"
+[ "$(second)" = 0 ] || fail "burst: the start was not forwarded"
+end_process "$RUNNING" 20 && echo "burst: ended on SIGTERM" || fail "burst: no end on SIGTERM"
 RUNNING=
 
 # Locks that cannot be had, or are gone: never a second table.

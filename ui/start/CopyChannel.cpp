@@ -1,21 +1,34 @@
 #include "ui/start/CopyChannel.h"
 
+#include "ui/start/DisplayName.h"
+
 #include <QDeadlineTimer>
-#include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
-#include <memory>
+#include <cerrno>
 #include <optional>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
 // Anything longer is not a request of ours.
 constexpr qsizetype RequestLimit = 8192;
-// Neither side of an exchange waits for the other longer than this.
+// A second start waits for the table's answer no longer than this.
 constexpr int ExchangeLimitMs = 3000;
+// A caller has this long to make its request: a start sends it as soon as it is connected.
+constexpr int CallerLimitMs = 1000;
+// Callers served at once; more are refused. Each holds one descriptor.
+constexpr int CallerLimit = 4;
+// Connections taken from the queue in one go, so a flood never keeps the window from its
+// own events.
+constexpr int AcceptsPerTurn = 64;
+// How long a listener out of descriptors, or without a name, waits before trying again.
+constexpr int PauseMs = 500;
 
 QByteArray Field(const char* name, const QByteArray& value) {
     return QByteArray(name) + ' ' + value.toPercentEncoding() + '\n';
@@ -45,86 +58,213 @@ std::optional<ForwardRequest> Decode(const QByteArray& bytes) {
     return request;
 }
 
-// "host:display.screen" and "host:display" are one display.
-QString WithoutScreen(QString display) {
-    const qsizetype colon = display.lastIndexOf(u':');
-    const qsizetype dot = display.indexOf(u'.', colon);
-    if (colon >= 0 && dot > colon)
-        display.truncate(dot);
-    return display;
+std::optional<ForwardReply> DecodeReply(const QByteArray& line) {
+    const QList<QByteArray> words = line.split(' ');
+    if (words.size() != 2 || (words[0] != "forwarded" && words[0] != "other-display"))
+        return std::nullopt;
+    return ForwardReply{words[0] == "forwarded" ? ForwardAnswer::Forwarded
+                                                : ForwardAnswer::OtherDisplay,
+                        QString::fromUtf8(QByteArray::fromPercentEncoding(words[1]))};
+}
+
+// Waits for `events` on `fd` until `deadline`; false when it passed or the wait failed.
+bool WaitFor(int fd, short events, const QDeadlineTimer& deadline) {
+    for (;;) {
+        pollfd entry{fd, events, 0};
+        const int result = ::poll(&entry, 1, int(std::max<qint64>(0, deadline.remainingTime())));
+        if (result > 0)
+            return true;
+        if (result == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+// One exchange on a connection to a copy of the player's: the request out, the answer's line
+// back. Nothing when the copy closed without answering (it was busy) or let the time pass.
+std::optional<ForwardReply> Exchange(int fd, const ForwardRequest& request,
+                                     const QDeadlineTimer& deadline) {
+    const QByteArray bytes = Encode(request);
+    for (qsizetype sent = 0; sent < bytes.size();) {
+        const ssize_t n =
+            ::send(fd, bytes.constData() + sent, std::size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n > 0)
+            sent += n;
+        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+            return std::nullopt;
+        else if (n < 0 && errno == EAGAIN && !WaitFor(fd, POLLOUT, deadline))
+            return std::nullopt;
+    }
+    QByteArray reply;
+    while (!reply.contains('\n') && reply.size() <= RequestLimit) {
+        if (!WaitFor(fd, POLLIN, deadline))
+            return std::nullopt;
+        char buffer[1024];
+        const ssize_t n = ::recv(fd, buffer, sizeof(buffer), 0);
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))
+            return std::nullopt;
+        if (n > 0)
+            reply.append(buffer, n);
+    }
+    const qsizetype end = reply.indexOf('\n');
+    return end < 0 ? std::nullopt : DecodeReply(reply.left(end));
 }
 
 } // namespace
 
-QString OwnDisplay() {
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("xcb"))
-        return platform + u' ' + WithoutScreen(qEnvironmentVariable("DISPLAY"));
-    if (platform.startsWith(QLatin1String("wayland")))
-        return platform + u' ' +
-               qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
-    return platform;
+QByteArray ChannelName(const QString& identity) {
+    return "huszonegy-" + QByteArray::number(::geteuid()) + '-' + identity.toLatin1();
 }
 
-ForwardListener::ForwardListener(const QString& socketPath, QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this)) {
-    // Only the copy holding the locks gets here, so whatever socket lies there is a dead copy's.
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(socketPath);
-    server_->listen(socketPath);
-    connect(server_, &QLocalServer::newConnection, this, &ForwardListener::Serve);
+// One caller being served: its request read within the caller's limit, the answer written,
+// and its descriptor closed at once.
+class ForwardListener::Caller : public QObject {
+public:
+    Caller(OwnedFd fd, ForwardListener* listener)
+        : QObject(listener), listener_(listener), fd_(std::move(fd)),
+          notifier_(new QSocketNotifier(fd_.Get(), QSocketNotifier::Read, this)) {
+        ++listener_->callers_;
+        connect(notifier_, &QSocketNotifier::activated, this, &Caller::Read);
+        QTimer::singleShot(CallerLimitMs, this, &Caller::Finish);
+    }
+
+private:
+    void Read() {
+        char buffer[1024];
+        const ssize_t n = ::recv(
+            fd_.Get(), buffer,
+            std::size_t(std::min<qsizetype>(sizeof(buffer), RequestLimit + 1 - received_.size())),
+            0);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (n <= 0)
+            return Finish();
+        received_.append(buffer, n);
+        const qsizetype end = received_.indexOf("\n\n");
+        if (end < 0 && received_.size() <= RequestLimit)
+            return; // more to come
+        const std::optional<ForwardRequest> request =
+            end < 0 ? std::nullopt : Decode(received_.left(end));
+        if (!request)
+            return Finish();
+        const QString here = OwnDisplay();
+        const bool same = request->display == here;
+        // A few dozen bytes into an empty socket: they fit, and a caller that does not read
+        // them loses only its own answer.
+        const QByteArray answer =
+            (same ? "forwarded " : "other-display ") + here.toUtf8().toPercentEncoding() + '\n';
+        (void)::send(fd_.Get(), answer.constData(), std::size_t(answer.size()),
+                     MSG_NOSIGNAL | MSG_DONTWAIT);
+        ForwardListener* listener = listener_;
+        Finish();
+        if (same)
+            emit listener->Requested(*request);
+    }
+
+    void Finish() {
+        if (!fd_.Valid())
+            return;
+        notifier_->setEnabled(false);
+        fd_ = OwnedFd();
+        --listener_->callers_;
+        deleteLater();
+    }
+
+    ForwardListener* listener_;
+    OwnedFd fd_;
+    QSocketNotifier* notifier_;
+    QByteArray received_;
+};
+
+ForwardListener::ForwardListener(const QByteArray& channel, QObject* parent)
+    : QObject(parent), channel_(channel), retry_(new QTimer(this)) {
+    retry_->setSingleShot(true);
+    connect(retry_, &QTimer::timeout, this, [this] {
+        if (socket_.Valid())
+            notifier_->setEnabled(true);
+        else
+            Listen();
+    });
+    Listen();
 }
 
-void ForwardListener::Serve() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        socket->setParent(this);
-        // A caller that never finishes its request is dropped, not waited for.
-        QTimer::singleShot(ExchangeLimitMs, socket, &QLocalSocket::abort);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto received = std::make_shared<QByteArray>();
-        connect(socket, &QLocalSocket::readyRead, socket, [this, socket, received] {
-            *received += socket->read(RequestLimit + 1 - received->size());
-            const qsizetype end = received->indexOf("\n\n");
-            if (end < 0 && received->size() <= RequestLimit)
-                return; // more to come
-            const std::optional<ForwardRequest> request =
-                end < 0 ? std::nullopt : Decode(received->left(end));
-            if (!request) {
-                socket->abort();
-                socket->deleteLater();
+ForwardListener::~ForwardListener() {
+    // The callers first: each counts itself out of this listener.
+    qDeleteAll(findChildren<Caller*>(Qt::FindDirectChildrenOnly));
+}
+
+void ForwardListener::Listen() {
+    for (int slot = 0; slot < ChannelSlots && !socket_.Valid(); ++slot)
+        socket_ = ListenOn(channel_, slot);
+    if (!socket_.Valid()) {
+        // Every name is held (another user's program, or a copy still ending): later again.
+        PauseAndRetry(PauseMs);
+        return;
+    }
+    notifier_ = new QSocketNotifier(socket_.Get(), QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &ForwardListener::Accept);
+}
+
+void ForwardListener::Accept() {
+    for (int turn = 0; turn < AcceptsPerTurn; ++turn) {
+        OwnedFd caller(::accept4(socket_.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+        if (!caller.Valid()) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            if (errno == EAGAIN)
+                return;
+            if (errno == EMFILE || errno == ENFILE || errno == ENOMEM || errno == ENOBUFS) {
+                // The waiting connection stays queued and would wake us at once again.
+                notifier_->setEnabled(false);
+                PauseAndRetry(PauseMs);
                 return;
             }
-            const QString here = OwnDisplay();
-            const bool same = request->display == here;
-            socket->write((same ? "forwarded " : "other-display ") +
-                          here.toUtf8().toPercentEncoding() + '\n');
-            socket->disconnectFromServer(); // once the answer is out
-            if (same)
-                emit Requested(*request);
-        });
+            // The socket itself failed: a new one.
+            delete notifier_;
+            notifier_ = nullptr;
+            socket_ = OwnedFd();
+            PauseAndRetry(PauseMs);
+            return;
+        }
+        // Beyond the few served at once, and any other user's program: closed at once.
+        if (callers_ < CallerLimit && PeerIsPlayer(caller.Get()))
+            new Caller(std::move(caller), this);
     }
 }
 
-ForwardReply AskRunningCopy(const QString& socketPath, const ForwardRequest& request) {
+void ForwardListener::PauseAndRetry(int ms) {
+    retry_->start(ms);
+}
+
+ForwardReply AskRunningCopy(const QByteArray& channel, const ForwardRequest& request) {
     const QDeadlineTimer deadline(ExchangeLimitMs);
-    const auto left = [&] { return int(std::max<qint64>(0, deadline.remainingTime())); };
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(left()))
-        return {};
-    socket.write(Encode(request));
-    if (!socket.waitForBytesWritten(left()))
-        return {};
-    QByteArray reply;
-    while (!reply.contains('\n') && reply.size() <= RequestLimit && socket.waitForReadyRead(left()))
-        reply += socket.readAll();
-    reply += socket.readAll();
-    const qsizetype end = reply.indexOf('\n');
-    if (end < 0)
-        return {};
-    const QList<QByteArray> words = reply.left(end).split(' ');
-    if (words.size() != 2 || (words[0] != "forwarded" && words[0] != "other-display"))
-        return {};
-    return {words[0] == "forwarded" ? ForwardAnswer::Forwarded : ForwardAnswer::OtherDisplay,
-            QString::fromUtf8(QByteArray::fromPercentEncoding(words[1]))};
+    bool listened = false; // something of the player's listened on a name of the channel
+    bool foreign = false;  // another user's program held a name
+    do {
+        for (int slot = 0; slot < ChannelSlots; ++slot) {
+            OwnedFd connection;
+            switch (ConnectTo(channel, slot, connection)) {
+            case Reach::Nobody:
+                continue;
+            case Reach::Busy:
+            case Reach::Failed:
+                listened = true;
+                continue;
+            case Reach::Connected:
+                break;
+            }
+            if (!PeerIsPlayer(connection.Get())) {
+                foreign = true;
+                continue;
+            }
+            listened = true;
+            if (const std::optional<ForwardReply> reply =
+                    Exchange(connection.Get(), request, deadline))
+                return *reply;
+        }
+        // Busy with others, or not yet listening: soon again.
+        QThread::msleep(std::min<qint64>(100, std::max<qint64>(0, deadline.remainingTime())));
+    } while (!deadline.hasExpired());
+    if (listened)
+        return {ForwardAnswer::NoAnswer, {}};
+    return {foreign ? ForwardAnswer::Foreign : ForwardAnswer::NoTable, {}};
 }

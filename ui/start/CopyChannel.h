@@ -6,7 +6,10 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+#include "ui/start/ChannelSocket.h"
+
+class QSocketNotifier;
+class QTimer;
 
 struct ForwardRequest {
     QString display;            // where the start was made, as OwnDisplay() names it
@@ -14,32 +17,50 @@ struct ForwardRequest {
     QByteArray activationToken; // the launcher's XDG_ACTIVATION_TOKEN (Wayland)
 };
 
-// The display this program shows its windows on: the window system and its display name.
-QString OwnDisplay();
+// The channel's name for one results file, from its identity (see CopyPlaces) and the user.
+QByteArray ChannelName(const QString& identity);
 
-// The running copy's side: listens on `socketPath` and hands on every request made on its own
+// The running copy's side: listens on `channel` and hands on every request made on its own
 // display; a request from elsewhere is answered with where the table is, and nothing more.
+// It never holds more than a few callers, each for a moment: the rest are refused at once, so
+// no burst of connections can take the descriptors the window itself needs. It never stops
+// listening for good: out of descriptors it pauses, and without a name it tries again.
 class ForwardListener : public QObject {
     Q_OBJECT
 public:
-    ForwardListener(const QString& socketPath, QObject* parent);
+    ForwardListener(const QByteArray& channel, QObject* parent);
+    ~ForwardListener() override;
 
 signals:
     void Requested(const ForwardRequest& request);
 
 private:
-    void Serve();
+    class Caller;
 
-    QLocalServer* server_ = nullptr;
+    void Listen();
+    void Accept();
+    void PauseAndRetry(int ms);
+
+    QByteArray channel_;
+    OwnedFd socket_;
+    QSocketNotifier* notifier_ = nullptr;
+    QTimer* retry_ = nullptr;
+    int callers_ = 0;
 };
 
-enum class ForwardAnswer { Forwarded, OtherDisplay, NoAnswer };
+enum class ForwardAnswer {
+    Forwarded,    // the table came forward
+    OtherDisplay, // the table is on another display
+    NoAnswer,     // a table of the player's listens but does not answer
+    NoTable,      // nothing of the player's listens: another program holds the results
+    Foreign,      // another user's program holds every name of the channel
+};
 
 struct ForwardReply {
     ForwardAnswer answer = ForwardAnswer::NoAnswer;
     QString display; // where the running copy's table is, when it answered
 };
 
-// Asks the copy listening on `socketPath` to bring its table forward, waiting a few seconds at
-// most for its answer.
-ForwardReply AskRunningCopy(const QString& socketPath, const ForwardRequest& request);
+// Asks the copy listening on `channel` to bring its table forward, waiting a few seconds at
+// most for its answer, and asking again while it is busy with others.
+ForwardReply AskRunningCopy(const QByteArray& channel, const ForwardRequest& request);

@@ -52,8 +52,7 @@ QByteArray Quoted(const QByteArray& value) {
 
 void ActivateOnX11(QWidget& window, const QByteArray& startupId) {
     xcb_connection_t* connection = X11Connection();
-    const std::uint32_t time = LaunchTime(startupId);
-    if (connection == nullptr || time == 0) {
+    if (connection == nullptr || startupId.isEmpty()) {
         window.activateWindow();
         return;
     }
@@ -61,7 +60,14 @@ void ActivateOnX11(QWidget& window, const QByteArray& startupId) {
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id,
                         X11Atom(connection, "_NET_STARTUP_ID"), X11Atom(connection, "UTF8_STRING"),
                         8, std::uint32_t(startupId.size()), startupId.constData());
+    // Every launch the start forwarded ends here, time or not, or the launcher's busy cursor
+    // runs on to its own timeout.
     SendStartupMessage(connection, X11Root(connection), id, "remove: ID=" + Quoted(startupId));
+    const std::uint32_t time = LaunchTime(startupId);
+    if (time == 0) {
+        window.activateWindow(); // with the table's own time
+        return;
+    }
     // The request of an application (source 1) with the launch's time, which the window
     // manager weighs against the player's last input.
     xcb_client_message_event_t event{};

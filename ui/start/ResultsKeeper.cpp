@@ -18,8 +18,11 @@ namespace {
 ResultsKeeper* keeperAtExit = nullptr;
 
 void SaveAtExit() {
-    if (keeperAtExit != nullptr)
+    if (keeperAtExit != nullptr) {
+        // The locks go only when the process does; the channel goes first.
+        keeperAtExit->CloseChannel();
         keeperAtExit->SaveQuietly();
+    }
 }
 
 } // namespace
@@ -42,9 +45,10 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
             this, [this] { ReportChangeFailure(); }, Qt::QueuedConnection);
     });
     stored_ = file_->Load();
-    if (!places_.runtime.isEmpty()) {
-        auto* listener = new ForwardListener(places_.Socket(), this);
-        connect(listener, &ForwardListener::Requested, this, &ResultsKeeper::ForwardRequested);
+    if (!places_.identity.isEmpty()) {
+        listener_ = std::make_unique<ForwardListener>(ChannelName(places_.identity), nullptr);
+        connect(listener_.get(), &ForwardListener::Requested, this,
+                &ResultsKeeper::ForwardRequested);
     }
     // Everything the exit handler touches is built before it is registered, so none of it is
     // destroyed by the time the handler runs.
@@ -77,9 +81,13 @@ bool ResultsKeeper::NoLock() const {
 }
 
 ForwardReply ResultsKeeper::AskOtherCopy(const ForwardRequest& request) const {
-    if (places_.Socket().isEmpty())
+    if (places_.identity.isEmpty())
         return {};
-    return AskRunningCopy(places_.Socket(), request);
+    return AskRunningCopy(ChannelName(places_.identity), request);
+}
+
+void ResultsKeeper::CloseChannel() noexcept {
+    listener_.reset();
 }
 
 void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) {

@@ -36,6 +36,8 @@ public:
     bool NoLock() const;
     // Asks the running copy to bring its table forward, and says what it answered.
     ForwardReply AskOtherCopy(const ForwardRequest& request) const;
+    // No second start is answered any more: the program is going.
+    void CloseChannel() noexcept;
 
     TBeall& Results() { return stored_.Results; }
     QPoint StoredPosition() const { return {stored_.Left, stored_.Top}; }
@@ -80,6 +82,9 @@ private:
     CopyPlaces places_;
     // Beside the file, and in the runtime folder.
     std::optional<RunningCopyLock> lock_, runtimeLock_;
+    // After the locks, so it closes before they go: a start that finds the locks free must
+    // never reach this ending copy instead of the table it opens.
+    std::unique_ptr<ForwardListener> listener_;
     // Only in the copy that holds the results: without it nothing is ever written.
     std::unique_ptr<ResultsFile> file_;
     bool changeSaveFailed_ = false;

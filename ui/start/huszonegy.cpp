@@ -7,6 +7,7 @@
 #include "ui/start/CommandLine.h"
 #include "ui/start/CopyChannel.h"
 #include "ui/start/DisplayCheck.h"
+#include "ui/start/DisplayName.h"
 #include "ui/start/Language.h"
 #include "ui/start/OtherScreen.h"
 #include "ui/start/ResultsKeeper.h"
@@ -35,6 +36,27 @@ QIcon ApplicationIcon() {
     for (const int size : {16, 32, 48})
         icon.addPixmap(QPixmap::fromImage(IconPicture(size)));
     return icon;
+}
+
+// What stands between this start and the running table, in the player's words.
+QString WhyNotForwarded(const ForwardReply& reply, const QString& resultsPath) {
+    switch (reply.answer) {
+    case ForwardAnswer::OtherDisplay:
+        return RunningElsewhereText(reply.display);
+    case ForwardAnswer::NoTable:
+        return QCoreApplication::translate(
+                   "Start",
+                   "Az eredményfájlt (%1) egy másik program tartja lefoglalva, nem a játék.")
+            .arg(resultsPath);
+    case ForwardAnswer::Foreign:
+        return QCoreApplication::translate(
+            "Start",
+            "A játék már fut, de egy másik felhasználó programja elfoglalta az utat hozzá.");
+    case ForwardAnswer::Forwarded:
+    case ForwardAnswer::NoAnswer:
+        break;
+    }
+    return QCoreApplication::translate("Start", "A játék már fut, de nem válaszol.");
 }
 
 } // namespace
@@ -74,18 +96,14 @@ int main(int argc, char** argv) {
         const ForwardReply reply = keeper->AskOtherCopy(launch);
         if (reply.answer == ForwardAnswer::Forwarded)
             return 0;
-        if (reply.answer == ForwardAnswer::NoAnswer) {
+        if (reply.answer != ForwardAnswer::OtherDisplay) {
             // A copy that is ending right now cannot answer; its locks go with it.
             keeper.reset();
             QThread::msleep(500);
             keeper = std::make_unique<ResultsKeeper>(ProgramDir.real);
         }
         if (keeper->AnotherCopyRuns()) {
-            ShowMessageBox(
-                reply.answer == ForwardAnswer::OtherDisplay
-                    ? RunningElsewhereText(reply.display)
-                    : QCoreApplication::translate("Start", "A játék már fut, de nem válaszol."),
-                nullptr);
+            ShowMessageBox(WhyNotForwarded(reply, keeper->Path()), nullptr);
             return 1;
         }
     }

@@ -1,0 +1,32 @@
+#include "ui/start/DisplayName.h"
+
+#include <QGuiApplication>
+#include <QRegularExpression>
+
+QString XServerName(const QString& display) {
+    // The socket's own path, as libxcb accepts it, with an optional screen.
+    static const QRegularExpression socketPath(
+        QStringLiteral("^/tmp/\\.X11-unix/X(\\d+)(\\.\\d+)?$"));
+    if (const QRegularExpressionMatch match = socketPath.match(display); match.hasMatch())
+        return u':' + match.captured(1);
+    const qsizetype colon = display.lastIndexOf(u':');
+    if (colon < 0)
+        return display;
+    QString host = display.left(colon);
+    QString number = display.mid(colon + 1);
+    if (const qsizetype dot = number.indexOf(u'.'); dot >= 0)
+        number.truncate(dot); // the screen: one server whatever screen
+    if (host == QLatin1String("unix"))
+        host.clear(); // the local socket, as an empty host is
+    return host + u':' + number;
+}
+
+QString OwnDisplay() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb"))
+        return platform + u' ' + XServerName(qEnvironmentVariable("DISPLAY"));
+    if (platform.startsWith(QLatin1String("wayland")))
+        return platform + u' ' +
+               qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    return platform;
+}
