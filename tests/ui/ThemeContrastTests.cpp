@@ -1,5 +1,6 @@
-// Every text the game colours itself (game buttons at rest and lit, about box headings and
-// version) reads at 4.5:1 or more in any theme; desktop_settings.sh runs it in dark ones.
+// Every text the game colours itself (game buttons at rest, lit, pressed and focused, about
+// box headings and version) reads at 4.5:1 or more in any theme; desktop_settings.sh runs it
+// in dark ones, GTK's among them.
 #include "MainWindowFixture.h"
 
 #include "ui/dialogs/Nevjegy.h"
@@ -20,9 +21,12 @@ double Light(QRgb rgb) {
            0.05;
 }
 
-// The commonest colour inside the edges is the ground, the one farthest from it the ink.
+// The commonest colour inside the edges is the ground, the one farthest from it the ink. A
+// button is looked at inside its focus mark.
 double TextContrast(QWidget* widget, const QByteArray& what) {
-    const QImage image = widget->grab().toImage().copy(widget->rect().adjusted(3, 2, -3, -2));
+    const int inset = qobject_cast<QToolButton*>(widget) ? 4 : 2;
+    const QImage image = widget->grab().toImage().copy(
+        widget->rect().adjusted(inset + 1, inset, -inset - 1, -inset));
     std::map<QRgb, int> count;
     for (int i = 0; i < image.width() * image.height(); ++i)
         ++count[image.pixel(i % image.width(), i / image.width())];
@@ -47,12 +51,19 @@ TEST_F(MainWindowTest, EveryTextTheGameColoursReadsInTheDesktopsTheme) {
         for (QToolButton* button : {table.SpeedButton1, table.SpeedButton4, table.SpeedButton5}) {
             if (!button->isEnabled())
                 continue;
+            const QByteArray caption = button->text().toUtf8();
             QTest::mouseMove(&table, QPoint(250, 250));
-            EXPECT_GE(TextContrast(button, button->text().toUtf8()), 4.5);
+            EXPECT_GE(TextContrast(button, caption), 4.5);
+            button->setFocus(Qt::TabFocusReason);
+            EXPECT_GE(TextContrast(button, caption + " focused"), 4.5);
+            table.setFocus();
             QTest::mouseMove(&table, button->geometry().center());
             EXPECT_TRUE(QTest::qWaitFor(
                 [button] { return button->palette().color(QPalette::Button) == LitButtonFace; }));
-            EXPECT_GE(TextContrast(button, button->text().toUtf8() + " under the mouse"), 4.5);
+            EXPECT_GE(TextContrast(button, caption + " under the mouse"), 4.5);
+            button->setDown(true);
+            EXPECT_GE(TextContrast(button, caption + " pressed"), 4.5);
+            button->setDown(false);
         }
     }
     Tfrm_Nevjegy box(&table);

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The table on desktops people set up, under openbox on a 1366x768 X server with a 32-px panel:
-# the contrast check of the widget tests in a light and two dark themes; at Xft.dpi 144 and 192
+# the contrast check of the widget tests in a light and three dark themes (GTK's through Qt's
+# GTK platform theme among them); at Xft.dpi 144 and 192
 # the table on the free area, a deal played by clicks, the winner's box beside. Usage: $0 BUILD
 # Exit 77 when Xvfb, openbox, the X tools, the panel helper or a dark theme are missing.
 set -u
@@ -11,7 +12,8 @@ export ASAN_OPTIONS
 need_game "$1" Xvfb openbox xdotool xwininfo xprop xrdb
 [ -x "$1/panel_window" ] || { echo "SKIP: no panel helper" >&2; exit 77; }
 PLUGINS=$(qtpaths6 --query QT_INSTALL_PLUGINS)
-[ -e "$PLUGINS/styles/adwaita.so" ] && [ -e "$PLUGINS/platformthemes/libqt6ct.so" ] || { echo "SKIP: no adwaita-qt6, qt6ct" >&2; exit 77; }
+[ -e "$PLUGINS/styles/adwaita.so" ] && [ -e "$PLUGINS/platformthemes/libqt6ct.so" ] &&
+    [ -e "$PLUGINS/platformthemes/libqgtk3.so" ] || { echo "SKIP: no adwaita-qt6, qt6ct, qt6-gtk-platformtheme" >&2; exit 77; }
 WM_PID=
 trap '[ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null' EXIT
 scratch_game "$1" && start_private_x "$SCRATCH" 1366x768x24 || exit 2
@@ -23,7 +25,8 @@ printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncus
 FAILURES=0
 fail() { echo "FAIL: $*" >&2; FAILURES=$((FAILURES + 1)); }
 for theme in LIGHT=1 "QT_STYLE_OVERRIDE=Adwaita-Dark HUSZONEGY_DARK_THEME=1" \
-    "QT_QPA_PLATFORMTHEME=qt6ct HUSZONEGY_DARK_THEME=1"; do
+    "QT_QPA_PLATFORMTHEME=qt6ct HUSZONEGY_DARK_THEME=1" \
+    "QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark HUSZONEGY_DARK_THEME=1"; do
     (game_env $theme "$1/ui_tests" --gtest_filter='*EveryTextTheGameColours*') >"$SCRATCH/log" 2>&1 ||
         { fail "unreadable under $theme"; cat "$SCRATCH/log"; }
     echo "== $theme:" $(grep ':1$' "$SCRATCH/log" | tr '\n' ',')
