@@ -1,8 +1,9 @@
 #!/bin/sh
 # The table on desktops people set up, under openbox on a 1366x768 X server with a 32-px panel:
 # the contrast check of the widget tests in a light and three dark themes (GTK's through Qt's
-# GTK platform theme among them); at Xft.dpi 144 and 192
-# the table on the free area, a deal played by clicks, the winner's box beside. Usage: $0 BUILD
+# GTK platform theme among them); at Xft.dpi 120, 144, 168 and 192 (1.25x to 2x) the table
+# brought back from off the screen stands in the free area's bottom-right corner, inside to the
+# pixel, a deal played by clicks, the winner's box beside. Usage: $0 BUILD
 # Exit 77 when Xvfb, openbox, the X tools, the panel helper or a dark theme are missing.
 set -u
 # Under the sanitizers: what the desktop's D-Bus library keeps at exit is not the game's leak.
@@ -33,14 +34,16 @@ for theme in LIGHT=1 "QT_STYLE_OVERRIDE=Adwaita-Dark HUSZONEGY_DARK_THEME=1" \
 done
 # click X Y: clicks the table where X,Y of its layout at its own size lies at its zoom.
 click() { xdotool mousemove --window "$TABLE" $(($1 * W / 512)) $(($2 * H / 516)) click 1 && sleep 0.5; }
-for dpi in 144 192; do
+for dpi in 120 144 168 192; do
     echo "Xft.dpi: $dpi" | xrdb -merge
-    rm -f "$SCRATCH/game/tavrik.ini"
+    printf '[Screen]\r\nLeft=3000\r\nTop=2000\r\n' >"$SCRATCH/game/tavrik.ini"
     launch_game && sleep 1
     set -- $(frame_rect "$TABLE")
     L=$1 T=$2 R=$3 B=$4 W=$(($3 - $1)) H=$(($4 - $2))
-    echo "Xft.dpi $dpi: the table is ${W}x$H at $L,$T; the free area is 0,32 to 1366,768"
+    echo "Xft.dpi $dpi: the table is ${W}x$H at $L,$T to $R,$B; the free area is 0,32 to 1366,768"
     [ "$L" -ge 0 ] && [ "$T" -ge 32 ] && [ "$R" -le 1366 ] && [ "$B" -le 768 ] || fail "$dpi dpi: table off the free area"
+    # In the corner: the rounding to logical pixels costs at most two device pixels.
+    [ "$R" -ge 1364 ] && [ "$B" -ge 766 ] || fail "$dpi dpi: table not in the corner"
     click 422 84 && click 422 440 # Új leosztás, Megállok
     BOX=$(wait_for_window "$RUNNING" 10 "$TABLE") || { fail "$dpi dpi: the clicks ended no deal"; continue; }
     sleep 1

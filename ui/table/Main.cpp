@@ -13,6 +13,7 @@
 #include "ui/start/Exe.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/CardPlace.h"
+#include "ui/table/DeviceFit.h"
 #include "ui/table/TableButton.h"
 #include "ui/table/TableLayout.h"
 #include "ui/table/TablePlacement.h"
@@ -267,7 +268,7 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
     // where it would not fit; the cards are read again as at any other change of the table.
     connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
         RunGuarded([this, screen] {
-            FitInto(screen ? screen->availableGeometry() : QRect());
+            FitInto(AreaOf(screen));
             DrawWindowPictures();
             ShowCards();
         });
@@ -282,12 +283,12 @@ void Tfrm_Main::FormCreate() {
     const PlaceOrigin origin = firstStart ? PlaceOrigin::Default : PlaceOrigin::Stored;
     const QList<QRect> areas = AvailableAreas();
     // The table is sized for the screen it opens on, then placed at that size.
-    const QPoint place = StartPlace(stored, origin, size(), areas);
-    const auto screen = std::find_if(areas.begin(), areas.end(),
-                                     [&place](const QRect& area) { return area.contains(place); });
-    FitInto(screen != areas.end() ? *screen : areas.value(0));
+    FitInto(AreaAt(StartPlace(stored, origin, size(), areas)));
     DrawWindowPictures();
-    move(StartPlace(stored, origin, size(), areas));
+    // A place brought onto a screen is brought onto it whole, to the device pixel.
+    const QPoint place = StartPlace(stored, origin, size(), areas);
+    const bool kept = origin == PlaceOrigin::Stored && place == stored;
+    move(kept ? place : WholeInside(place, size(), AreaAt(place)));
     // Where the window system keeps the position to itself, the stored place stays.
     keeper_.TrackPosition([this]() -> std::optional<QPoint> {
         if (!KnowsOwnPosition())

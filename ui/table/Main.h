@@ -20,6 +20,7 @@ class QToolButton;
 class TExe;
 class ButtonTips;
 class ResultsKeeper;
+struct ScreenArea;
 class Announcer;
 struct ForwardRequest;
 
@@ -112,10 +113,10 @@ private:
     void CreateControls();
     // Everything the window draws itself, at the screen's current resolution and the zoom.
     void DrawWindowPictures();
-    // Shrinks the table to fit `available`, a screen's free area (or brings it back to its
-    // own size where it fits): every position, size and font together, pictures at the next
+    // Shrinks the table to fit a screen's free area `area` (or brings it back to its own size
+    // where it fits): every position, size and font together, pictures at the next
     // DrawWindowPictures.
-    void FitInto(const QRect& available);
+    void FitInto(const ScreenArea& area);
     // Puts `widget` at `base`, in table pixels at zoom 1, and keeps it there at every zoom;
     // an empty size leaves the widget's own. A label's font is TableFont(`fontPixels`).
     void Place(QWidget* widget, const QRect& base, int fontPixels = 0, bool bold = false);
