@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -435,16 +436,22 @@ void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
     DragStartCursor = QCursor::pos();
     DragStartLeft = x();
     DragStartTop = y();
+    askedWindowManager_ = false;
     // A Wayland compositor keeps the place to itself and moves the window only while the
-    // button it was pressed with is held, so its move is asked for at once. Elsewhere a press
-    // alone moves nothing: a window manager told to move after a tap's release already came
-    // would carry the table along until the next click.
-    if (!KnowsOwnPosition()) {
-        if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
-            return;
+    // button it was pressed with is held, so its move is asked for at once. An X11 window
+    // manager is asked at once too, from the press point, while the button is still held: a
+    // tap whose release already came asks nothing, as a manager told to move then would carry
+    // the table along until the next click. The game moves the table itself only where no
+    // one else does, once the pointer has gone the drag distance.
+    QWindow* handle = windowHandle();
+    if (handle != nullptr && !KnowsOwnPosition() && handle->startSystemMove())
+        return;
+    if (const std::optional<QPoint> held = X11PointerHeld();
+        handle != nullptr && held && StartWindowManagerMove(*handle, *held)) {
+        askedWindowManager_ = true;
+        return;
     }
     Pressing = true;
-    pressedAt_ = X11PointerPosition();
 }
 
 void Tfrm_Main::Image2MouseMove(Qt::MouseButtons buttons) {
@@ -453,10 +460,6 @@ void Tfrm_Main::Image2MouseMove(Qt::MouseButtons buttons) {
     if (Pressing && (buttons & Qt::LeftButton) &&
         way.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
         Pressing = false;
-        // An X11 window manager moves the window where it can (sway's Xwayland lets no
-        // program place its own); the game moves it itself where none does.
-        if (pressedAt_ && StartWindowManagerMove(*windowHandle(), *pressedAt_))
-            return;
         Dragging = true;
     }
     if (Dragging)
@@ -464,6 +467,9 @@ void Tfrm_Main::Image2MouseMove(Qt::MouseButtons buttons) {
 }
 
 void Tfrm_Main::Image2MouseUp() {
+    // The release came to the game, not to the window manager, which took the move too late.
+    if (std::exchange(askedWindowManager_, false))
+        CancelWindowManagerMove(*windowHandle());
     Pressing = false;
     Dragging = false;
 }

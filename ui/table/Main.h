@@ -151,8 +151,8 @@ private:
     Announcer* announcer_ = nullptr;
     ButtonTips* tips_ = nullptr;
     QStyle* buttonStyle_ = nullptr;
-    // Where the pointer went down on the background, on X11, for the window manager's move.
-    std::optional<QPoint> pressedAt_;
+    // An X11 window manager was asked to move the table at the press on its background.
+    bool askedWindowManager_ = false;
     bool watchingScreen_ = false;
     // The table's zoom: 1 where it fits its screen, less where it would not.
     qreal zoom_ = 1.0;
