@@ -21,12 +21,8 @@ double Light(QRgb rgb) {
            0.05;
 }
 
-// The commonest colour inside the edges is the ground, the one farthest from it the ink. A
-// button is looked at inside its focus mark.
-double TextContrast(QWidget* widget, const QByteArray& what) {
-    const int inset = qobject_cast<QToolButton*>(widget) ? 4 : 2;
-    const QImage image = widget->grab().toImage().copy(
-        widget->rect().adjusted(inset + 1, inset, -inset - 1, -inset));
+// The commonest colour is the ground, the one farthest from it the ink.
+double Contrast(const QImage& image, const QByteArray& what) {
     std::map<QRgb, int> count;
     for (int i = 0; i < image.width() * image.height(); ++i)
         ++count[image.pixel(i % image.width(), i / image.width())];
@@ -38,6 +34,34 @@ double TextContrast(QWidget* widget, const QByteArray& what) {
         most = std::max({most, Light(ink) / Light(ground), Light(ground) / Light(ink)});
     std::printf("%s: %.1f:1\n", what.constData(), most);
     return most;
+}
+
+// Small text on the felt reads against the lightest threads among its letters, which carry
+// next to no red as no mix with the pale yellow does; the ink is the brightest pixel.
+double OnTheFelt(const QImage& image, const char* what) {
+    QRect letters;
+    for (int i = 0; i < image.width() * image.height(); ++i)
+        if (qRed(image.pixel(i % image.width(), i / image.width())) > 60)
+            letters |= QRect(i % image.width(), i / image.width(), 1, 1);
+    double ink = 0;
+    double felt = 0;
+    for (int y = letters.top(); y <= letters.bottom(); ++y)
+        for (int x = letters.left(); x <= letters.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            ink = std::max(ink, Light(pixel));
+            if (qRed(pixel) <= 20)
+                felt = std::max(felt, Light(pixel));
+        }
+    std::printf("%s: %.1f:1\n", what, ink / felt);
+    return ink / felt;
+}
+
+// Inside the edges; a button inside its focus mark.
+double TextContrast(QWidget* widget, const QByteArray& what) {
+    const int inset = qobject_cast<QToolButton*>(widget) ? 4 : 2;
+    return Contrast(widget->grab().toImage().copy(
+                        widget->rect().adjusted(inset + 1, inset, -inset - 1, -inset)),
+                    what);
 }
 
 TEST_F(MainWindowTest, EveryTextTheGameColoursReadsInTheDesktopsTheme) {
@@ -66,6 +90,9 @@ TEST_F(MainWindowTest, EveryTextTheGameColoursReadsInTheDesktopsTheme) {
             button->setDown(false);
         }
     }
+    // The address on the felt, in the table's own pixels.
+    EXPECT_GE(OnTheFelt(table.Image2->grab(QRect(349, 490, 146, 14)).toImage(), "the address"),
+              4.5);
     Tfrm_Nevjegy box(&table);
     box.show();
     for (QLabel* label : {box.Label3, box.Label2, box.ProductName})
