@@ -1,9 +1,10 @@
-// The about box: what it says and the ways it does and does not close.
+// The about box: what it says and the ways it does and does not close; the help spaced as it.
 #include "BeallitModalScript.h"
 #include "MainWindowFixture.h"
 
 #include "ui/dialogs/Nevjegy.h"
 #include "ui/dialogs/SpacedLabel.h"
+#include "ui/dialogs/Sugo.h"
 #include "ui/table/Main.h"
 
 #include <QAccessible>
@@ -50,6 +51,18 @@ TEST(AboutBox, StatesTheFreeLicenceWithoutWarrantyAndFitsItsStrips) {
         const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
                                                                Qt::TextWordWrap, label->text());
         EXPECT_LE(needed.width(), label->width());
+        EXPECT_LE(spaced->heightForWidth(label->width()), label->height());
+    }
+}
+
+// The help's lines stand apart as the about box's do, and all of them fit the box.
+TEST(HelpBox, SpacesItsLinesAsTheAboutBoxDoes) {
+    Tfrm_Sugo help;
+    help.show();
+    for (const QLabel* label : {help.Rules, help.Keys}) {
+        const auto* spaced = qobject_cast<const SpacedLabel*>(label);
+        ASSERT_NE(spaced, nullptr);
+        EXPECT_GE(spaced->LinePitch(), 1.2 * label->font().pixelSize());
         EXPECT_LE(spaced->heightForWidth(label->width()), label->height());
     }
 }
