@@ -3,13 +3,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 // One axis of an area, in device pixels from the screen's corner: the first pixel it surely
 // covers and the end (exclusive) it surely reaches. A logical start `start` came from any
-// device start n with n / ratio in [start - 0.5, start + 0.5), its length alike.
+// device start n with n / ratio in [start - 0.5, start + 0.5), its length alike; an area
+// never starts before its screen.
 struct Span {
     int first;
     int end;
@@ -17,7 +19,7 @@ struct Span {
 
 Span SurelyCovered(int start, int length, qreal ratio) {
     const auto least = [ratio](qreal logical) { return int(std::ceil(logical * ratio)); };
-    return {least(start + 0.5) - 1, least(start - 0.5) + least(length - 0.5)};
+    return {least(start + 0.5) - 1, std::max(0, least(start - 0.5)) + least(length - 0.5)};
 }
 
 // Where Qt puts a window's logical edge or length `logical` in device pixels.
@@ -35,11 +37,18 @@ int LongestWithin(int device, qreal ratio) {
     return length;
 }
 
-// The logical length a window can take on one axis: device positions step by up to
-// ceil(ratio) pixels, so that much less than the span is sure to leave a place to stand.
+// The first logical start whose device start is inside `span`.
+int FirstStart(const Span& span, qreal ratio) {
+    int first = int(std::floor(span.first / ratio)) - 1;
+    while (Device(first, ratio) < span.first)
+        ++first;
+    return first;
+}
+
+// The logical length a window can take on one axis, standing at the first start.
 int RoomAlong(const Span& span, qreal ratio) {
-    const int slack = int(std::ceil(ratio)) - 1;
-    return std::max(0, LongestWithin(span.end - span.first - slack, ratio));
+    const int from = Device(FirstStart(span, ratio), ratio);
+    return std::max(0, LongestWithin(span.end - from, ratio));
 }
 
 // The start nearest `start` (from the screen's corner) at which a window `length` long lies
@@ -49,10 +58,7 @@ int StartWithin(int start, int length, const Span& span, qreal ratio) {
     int last = int(std::floor((span.end - deviceLength) / ratio)) + 1;
     while (Device(last, ratio) + deviceLength > span.end)
         --last;
-    int first = int(std::floor(span.first / ratio)) - 1;
-    while (Device(first, ratio) < span.first)
-        ++first;
-    return std::max(first, std::min(start, last));
+    return std::max(FirstStart(span, ratio), std::min(start, last));
 }
 
 } // namespace
