@@ -1,9 +1,8 @@
 #!/bin/sh
 # The table on desktops people set up, under openbox on a 1366x768 X server with a 32-px panel:
-# the contrast check of the widget tests in a light and three dark themes (GTK's through Qt's
-# GTK platform theme among them); at Xft.dpi 120, 144, 168 and 192 (1.25x to 2x) the table
-# brought back from off the screen stands in the free area's bottom-right corner, inside to the
-# pixel, a deal played by clicks, the winner's box beside. Usage: $0 BUILD
+# the contrast check of the widget tests in a light and three dark themes (GTK's among them); at
+# Xft.dpi 120 to 192 (1.25x to 2x) the table brought back from off the screen in the free area's
+# corner to the pixel, a deal played by clicks, the winner's box beside. Usage: $0 BUILD
 # Exit 77 when Xvfb, openbox, the X tools, the panel helper or a dark theme are missing.
 set -u
 # Under the sanitizers: what the desktop's D-Bus library keeps at exit is not the game's leak.

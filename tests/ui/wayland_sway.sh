@@ -120,18 +120,22 @@ if ! window_named "$TITLE" 60; then
 fi
 sleep 1
 
-# The drag: +200,+100 in small steps, the button held.
-set -- $(table_at)
-_before_x=$1 _before_y=$2
-xdotool mousemove $((_before_x + 256)) $((_before_y + 250)) && sleep 0.3
-xdotool mousedown 1 && sleep 0.3
-for _step in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove_relative -- 20 10
-    sleep 0.05
-done
-sleep 0.3
-xdotool mouseup 1
-sleep 0.5
+# drag_table DX DY: drags the table by ten steps of DX,DY, the button held; where it stood
+# before in _before_x, _before_y.
+drag_table() {
+    set -- "$@" $(table_at)
+    _before_x=$3 _before_y=$4
+    xdotool mousemove $((_before_x + 256)) $((_before_y + 250)) && sleep 0.3
+    xdotool mousedown 1 && sleep 0.3
+    for _step in 1 2 3 4 5 6 7 8 9 10; do
+        xdotool mousemove_relative -- "$1" "$2"
+        sleep 0.05
+    done
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 0.5
+}
+drag_table 20 10
 set -- $(table_at)
 MOVES=$(moves_asked "$TRACE")
 echo "sway drag by 200,100: $MOVES move asked, the table moved from $_before_x,$_before_y by $(($1 - _before_x)),$(($2 - _before_y))"
@@ -233,23 +237,11 @@ if [ "$XWAYLAND" = force ]; then
     RUNNING=$!
     window_named "$TITLE" 60 || { echo "FAIL: the table did not open on Xwayland" >&2; exit 1; }
     sleep 1
-    set -- $(table_at)
-    _before_x=$1 _before_y=$2
-    xdotool mousemove $((_before_x + 256)) $((_before_y + 250)) && sleep 0.3
-    xdotool mousedown 1 && sleep 0.3
-    for _step in 1 2 3 4 5 6 7 8 9 10; do
-        xdotool mousemove_relative -- -30 -20
-        sleep 0.05
-    done
-    sleep 0.3
-    xdotool mouseup 1
-    sleep 0.5
+    drag_table -30 -20
     set -- $(table_at)
     echo "sway's Xwayland drag by -300,-200: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
-    if [ $(($1 - _before_x)) -ne -300 ] || [ $(($2 - _before_y)) -ne -200 ]; then
-        echo "FAIL: on Xwayland the drag did not move the table by the mouse's way" >&2
-        FAILURES=$((FAILURES + 1))
-    fi
+    [ $(($1 - _before_x)),$(($2 - _before_y)) = -300,-200 ] ||
+        { echo "FAIL: on Xwayland the drag did not move the table by the mouse's way" >&2; FAILURES=$((FAILURES + 1)); }
     click_table 491 19
     wait_for_end "$RUNNING" 10
     RUNNING=

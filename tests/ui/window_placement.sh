@@ -2,10 +2,9 @@
 # Where the game's secondary windows open, measured from outside on a private X server: the
 # settings dialog and the about box centred on the screen, the winner's box and the reset
 # question beside the table, on its screen, where the screen has room, the error box centred
-# on the table. A tap on the table moves nothing, a drag moves it by exactly the mouse's way
-# (openbox's move, or the game's own without a window manager), and the close stores where it
-# stands. Run once without a window manager (the
-# client area must be centred) and once under openbox (the frame it draws must be centred).
+# on the table. A tap on the table moves nothing, a drag (the game's own or openbox's) moves it
+# by exactly the mouse's way, and the close stores where it stands. Run once without a window
+# manager (the client area must be centred) and once under openbox (its frame must be centred).
 # Usage: window_placement.sh BUILD_DIR
 # Exit 77 when Xvfb, openbox or the X tools are missing.
 set -u
