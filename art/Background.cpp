@@ -87,12 +87,22 @@ void PaintEmbossedNumber(QPainter& painter) {
 void PaintAddress(QPainter& painter) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(10);
+    const QString address = QStringLiteral("tarvesz.hu/huszonegy");
+    const QRectF box = AddressBox.adjusted(-20, -2, 0, 2);
     painter.save();
-    painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
+    // A faint shade in the felt just behind the letters, fading out at its edge, so the pale
+    // yellow reads against the lightest threads too.
+    const QRectF letters = painter.boundingRect(box, Qt::AlignRight | Qt::AlignVCenter, address);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x00, 0x20, 0x08, 30));
+    for (int step = 2; step >= 0; --step)
+        painter.drawRoundedRect(letters.adjusted(-2 - 2 * step, -step, 2 + 2 * step, step),
+                                3 + step, 3 + step);
+    painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QColor(0xF0, 0xEC, 0xA0));
-    painter.drawText(AddressBox.adjusted(-20, -2, 0, 2), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("tarvesz.hu/huszonegy"));
+    painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, address);
     painter.restore();
 }
 

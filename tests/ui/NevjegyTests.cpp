@@ -1,9 +1,10 @@
-// The about box: what it says and the ways it does and does not close.
+// The about box: what it says and the ways it does and does not close; the help spaced as it.
 #include "BeallitModalScript.h"
 #include "MainWindowFixture.h"
 
 #include "ui/dialogs/Nevjegy.h"
 #include "ui/dialogs/SpacedLabel.h"
+#include "ui/dialogs/Sugo.h"
 #include "ui/table/Main.h"
 
 #include <QAccessible>
@@ -41,8 +42,11 @@ TEST(AboutBox, StatesTheFreeLicenceWithoutWarrantyAndFitsItsStrips) {
             << contradiction;
     EXPECT_TRUE(box.Copyright->text().startsWith(QStringLiteral("Copyright © ")));
     EXPECT_TRUE(box.Copyright->text().contains(QStringLiteral("Tarvesz")));
-    // Lines no closer than the letters are tall, and every line inside its strip.
-    for (const QLabel* label : {box.Comments, box.Copyright, box.Label1}) {
+    // Lines no closer than the letters are tall, and every line inside its strip; the help's
+    // lines alike.
+    Tfrm_Sugo help;
+    help.show();
+    for (const QLabel* label : {box.Comments, box.Copyright, box.Label1, help.Rules, help.Keys}) {
         SCOPED_TRACE(label->text().toStdString());
         const auto* spaced = qobject_cast<const SpacedLabel*>(label);
         ASSERT_NE(spaced, nullptr);

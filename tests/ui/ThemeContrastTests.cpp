@@ -1,5 +1,5 @@
-// Every text the game colours itself (game buttons at rest and lit, about box headings and
-// version) reads at 4.5:1 or more in any theme; desktop_settings.sh runs it in dark ones.
+// Every text the game colours itself (game buttons in every live state, the address on the felt,
+// about box headings and version) reads at 4.5:1 or more in any theme, GTK's dark one too.
 #include "MainWindowFixture.h"
 
 #include "ui/dialogs/Nevjegy.h"
@@ -20,9 +20,12 @@ double Light(QRgb rgb) {
            0.05;
 }
 
-// The commonest colour inside the edges is the ground, the one farthest from it the ink.
+// The commonest colour inside the edges (a button's focus mark left out) is the ground, the
+// one farthest from it the ink.
 double TextContrast(QWidget* widget, const QByteArray& what) {
-    const QImage image = widget->grab().toImage().copy(widget->rect().adjusted(3, 2, -3, -2));
+    const int in = qobject_cast<QToolButton*>(widget) ? 4 : 2;
+    const QImage image =
+        widget->grab().toImage().copy(widget->rect().adjusted(in + 1, in, -in - 1, -in));
     std::map<QRgb, int> count;
     for (int i = 0; i < image.width() * image.height(); ++i)
         ++count[image.pixel(i % image.width(), i / image.width())];
@@ -36,6 +39,19 @@ double TextContrast(QWidget* widget, const QByteArray& what) {
     return most;
 }
 
+// Small text on the felt reads against its lightest threads (next to no red, as no mix with the
+// pale yellow has); the ink is the brightest pixel.
+double OnTheFelt(const QImage& image) {
+    double ink = 0, felt = 0;
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        const QRgb pixel = image.pixel(i % image.width(), i / image.width());
+        double& brightest = qRed(pixel) <= 20 ? felt : ink;
+        brightest = std::max(brightest, Light(pixel));
+    }
+    std::printf("the address: %.1f:1\n", ink / felt);
+    return ink / felt;
+}
+
 TEST_F(MainWindowTest, EveryTextTheGameColoursReadsInTheDesktopsTheme) {
     // Under a dark theme the check proves something only if the theme really is dark.
     const bool dark = qEnvironmentVariableIsSet("HUSZONEGY_DARK_THEME");
@@ -47,14 +63,23 @@ TEST_F(MainWindowTest, EveryTextTheGameColoursReadsInTheDesktopsTheme) {
         for (QToolButton* button : {table.SpeedButton1, table.SpeedButton4, table.SpeedButton5}) {
             if (!button->isEnabled())
                 continue;
+            const QByteArray caption = button->text().toUtf8();
             QTest::mouseMove(&table, QPoint(250, 250));
-            EXPECT_GE(TextContrast(button, button->text().toUtf8()), 4.5);
+            EXPECT_GE(TextContrast(button, caption), 4.5);
+            button->setFocus(Qt::TabFocusReason);
+            EXPECT_GE(TextContrast(button, caption + " focused"), 4.5);
+            table.setFocus();
             QTest::mouseMove(&table, button->geometry().center());
             EXPECT_TRUE(QTest::qWaitFor(
                 [button] { return button->palette().color(QPalette::Button) == LitButtonFace; }));
-            EXPECT_GE(TextContrast(button, button->text().toUtf8() + " under the mouse"), 4.5);
+            EXPECT_GE(TextContrast(button, caption + " under the mouse"), 4.5);
+            button->setDown(true);
+            EXPECT_GE(TextContrast(button, caption + " pressed"), 4.5);
+            button->setDown(false);
         }
     }
+    // Among the address's letters, in the table's own pixels.
+    EXPECT_GE(OnTheFelt(table.Image2->grab(QRect(390, 490, 104, 14)).toImage()), 4.5);
     Tfrm_Nevjegy box(&table);
     box.show();
     for (QLabel* label : {box.Label3, box.Label2, box.ProductName})

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The table on desktops people set up, under openbox on a 1366x768 X server with a 32-px panel:
-# the contrast check of the widget tests in a light and two dark themes; at Xft.dpi 144 and 192
-# the table on the free area, a deal played by clicks, the winner's box beside. Usage: $0 BUILD
+# the contrast check of the widget tests in a light and three dark themes (GTK's among them); at
+# Xft.dpi 120 to 192 (1.25x to 2x) the table brought back from off the screen in the free area's
+# corner to the pixel, a deal played by clicks, the winner's box beside. Usage: $0 BUILD
 # Exit 77 when Xvfb, openbox, the X tools, the panel helper or a dark theme are missing.
 set -u
 # Under the sanitizers: what the desktop's D-Bus library keeps at exit is not the game's leak.
@@ -11,7 +12,8 @@ export ASAN_OPTIONS
 need_game "$1" Xvfb openbox xdotool xwininfo xprop xrdb
 [ -x "$1/panel_window" ] || { echo "SKIP: no panel helper" >&2; exit 77; }
 PLUGINS=$(qtpaths6 --query QT_INSTALL_PLUGINS)
-[ -e "$PLUGINS/styles/adwaita.so" ] && [ -e "$PLUGINS/platformthemes/libqt6ct.so" ] || { echo "SKIP: no adwaita-qt6, qt6ct" >&2; exit 77; }
+[ -e "$PLUGINS/styles/adwaita.so" ] && [ -e "$PLUGINS/platformthemes/libqt6ct.so" ] &&
+    [ -e "$PLUGINS/platformthemes/libqgtk3.so" ] || { echo "SKIP: no adwaita-qt6, qt6ct, qt6-gtk-platformtheme" >&2; exit 77; }
 WM_PID=
 trap '[ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null' EXIT
 scratch_game "$1" && start_private_x "$SCRATCH" 1366x768x24 || exit 2
@@ -23,21 +25,24 @@ printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncus
 FAILURES=0
 fail() { echo "FAIL: $*" >&2; FAILURES=$((FAILURES + 1)); }
 for theme in LIGHT=1 "QT_STYLE_OVERRIDE=Adwaita-Dark HUSZONEGY_DARK_THEME=1" \
-    "QT_QPA_PLATFORMTHEME=qt6ct HUSZONEGY_DARK_THEME=1"; do
+    "QT_QPA_PLATFORMTHEME=qt6ct HUSZONEGY_DARK_THEME=1" \
+    "QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark HUSZONEGY_DARK_THEME=1"; do
     (game_env $theme "$1/ui_tests" --gtest_filter='*EveryTextTheGameColours*') >"$SCRATCH/log" 2>&1 ||
         { fail "unreadable under $theme"; cat "$SCRATCH/log"; }
     echo "== $theme:" $(grep ':1$' "$SCRATCH/log" | tr '\n' ',')
 done
 # click X Y: clicks the table where X,Y of its layout at its own size lies at its zoom.
 click() { xdotool mousemove --window "$TABLE" $(($1 * W / 512)) $(($2 * H / 516)) click 1 && sleep 0.5; }
-for dpi in 144 192; do
+for dpi in 120 144 168 192; do
     echo "Xft.dpi: $dpi" | xrdb -merge
-    rm -f "$SCRATCH/game/tavrik.ini"
+    printf '[Screen]\r\nLeft=3000\r\nTop=2000\r\n' >"$SCRATCH/game/tavrik.ini"
     launch_game && sleep 1
     set -- $(frame_rect "$TABLE")
     L=$1 T=$2 R=$3 B=$4 W=$(($3 - $1)) H=$(($4 - $2))
-    echo "Xft.dpi $dpi: the table is ${W}x$H at $L,$T; the free area is 0,32 to 1366,768"
+    echo "Xft.dpi $dpi: the table is ${W}x$H at $L,$T to $R,$B; the free area is 0,32 to 1366,768"
     [ "$L" -ge 0 ] && [ "$T" -ge 32 ] && [ "$R" -le 1366 ] && [ "$B" -le 768 ] || fail "$dpi dpi: table off the free area"
+    # In the corner: the rounding to logical pixels costs at most two device pixels.
+    [ "$R" -ge 1364 ] && [ "$B" -ge 766 ] || fail "$dpi dpi: table not in the corner"
     click 422 84 && click 422 440 # Új leosztás, Megállok
     BOX=$(wait_for_window "$RUNNING" 10 "$TABLE") || { fail "$dpi dpi: the clicks ended no deal"; continue; }
     sleep 1

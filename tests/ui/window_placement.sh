@@ -2,9 +2,9 @@
 # Where the game's secondary windows open, measured from outside on a private X server: the
 # settings dialog and the about box centred on the screen, the winner's box and the reset
 # question beside the table, on its screen, where the screen has room, the error box centred
-# on the table. Under openbox a tap on the table moves nothing, a drag moves it by exactly the
-# mouse's way, and the close stores where it stands. Run once without a window manager (the
-# client area must be centred) and once under openbox (the frame it draws must be centred).
+# on the table. A tap on the table moves nothing, a drag (the game's own or openbox's) moves it
+# by exactly the mouse's way, and the close stores where it stands. Run once without a window
+# manager (the client area must be centred) and once under openbox (its frame must be centred).
 # Usage: window_placement.sh BUILD_DIR
 # Exit 77 when Xvfb, openbox or the X tools are missing.
 set -u
@@ -115,20 +115,21 @@ run_session() {
     rm -f "$GAME/Images/h.bmp" "$GAME/Images/h@2x.bmp"
     open_and_measure "$_label error box" Return "$_tx" "$_ty" press F2
 
-    [ "$_label" != openbox ] || check_drag
+    check_drag
     end_process "$RUNNING" 10
     RUNNING=
 }
 
 # check_drag: a tap on the table's background leaves it where it was, a drag by -300,-200 under
-# the window manager moves it by exactly that much; the close must then store where it stands.
+# the window manager or the game moves it by exactly that much; the close must then store where
+# it stands.
 check_drag() {
     set -- $(frame_rect "$TABLE")
     _before_x=$1 _before_y=$2
     xdotool mousemove --window "$TABLE" 256 250 && sleep 0.3
     xdotool click 1 && sleep 0.3 && xdotool mousemove_relative -- -100 -80 && sleep 0.5
     set -- $(frame_rect "$TABLE")
-    echo "openbox tap, then the pointer away: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
+    echo "$_label tap, then the pointer away: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
     [ "$1" -eq "$_before_x" ] && [ "$2" -eq "$_before_y" ] ||
         { echo "FAIL: a tap moved the table" >&2; FAILURES=$((FAILURES + 1)); exit 1; }
     xdotool mousemove --window "$TABLE" 256 250 && sleep 0.3
@@ -141,7 +142,7 @@ check_drag() {
     xdotool mouseup 1
     sleep 1
     set -- $(frame_rect "$TABLE")
-    echo "openbox drag by -300,-200: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
+    echo "$_label drag by -300,-200: the table moved by $(($1 - _before_x)),$(($2 - _before_y))"
     if [ $(($1 - _before_x)) -ne -300 ] || [ $(($2 - _before_y)) -ne -200 ]; then
         echo "FAIL: the drag did not move the table by the mouse's way" >&2
         FAILURES=$((FAILURES + 1))
@@ -151,7 +152,7 @@ check_drag() {
     wait_for_end "$RUNNING" 10
     _left=$(sed -n 's/^Left=\(-*[0-9]*\).*/\1/p' "$GAME/tavrik.ini")
     _top=$(sed -n 's/^Top=\(-*[0-9]*\).*/\1/p' "$GAME/tavrik.ini")
-    echo "openbox close stored $_left,$_top; the table stood at $_stood_x,$_stood_y"
+    echo "$_label close stored $_left,$_top; the table stood at $_stood_x,$_stood_y"
     if [ "$_left" != "$_stood_x" ] || [ "$_top" != "$_stood_y" ]; then
         echo "FAIL: the stored position is not where the table stood" >&2
         FAILURES=$((FAILURES + 1))

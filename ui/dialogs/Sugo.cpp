@@ -2,6 +2,7 @@
 
 #include "art/Pictures.h"
 #include "ui/dialogs/DialogFrame.h"
+#include "ui/dialogs/SpacedLabel.h"
 #include "ui/look/Fonts.h"
 
 #include <QGridLayout>
@@ -20,12 +21,10 @@ QLabel* MakeHeading(const QString& text, QWidget* parent) {
     return heading;
 }
 
-// Plain text wrapped to the box's width: a screen reader reads a label whole.
+// Plain text wrapped to the box's width, its lines spaced as the about box's, so accents clear
+// the line above at every scale: a screen reader reads a label whole.
 QLabel* MakeText(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
+    return new SpacedLabel(text, parent);
 }
 
 // The small buttons as the table shows them from the left.

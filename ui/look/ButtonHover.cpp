@@ -10,6 +10,39 @@
 
 namespace {
 
+// The resting face of Fusion on a plain desktop, and the text that goes with it.
+const QColor RestingFace(239, 239, 239);
+
+// Gives the live groups of `palette` the face `face` with black text: every colour the style
+// reads for a caption is stated beside its ground, so no theme pairs one of them with its own.
+void SetFace(QPalette& palette, const QColor& face) {
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Button, face);
+        palette.setColor(group, QPalette::Window, face);
+        for (const auto role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, Qt::black);
+    }
+}
+
+// The buttons' colours in every state, whatever the platform theme says: a theme's standard
+// palette is its own (GTK's dark one gives light captions), so none of it is taken.
+QPalette ButtonPalette() {
+    QPalette palette(Qt::black, RestingFace, RestingFace.lighter(150), RestingFace.darker(150),
+                     RestingFace.darker(130), Qt::black, Qt::white);
+    palette.setColor(QPalette::Midlight, RestingFace.darker(130).lighter(110));
+    palette.setColor(QPalette::Shadow, RestingFace.darker(150).darker(135));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    // The focus mark, on the resting face and on the gold alike.
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    // A disabled caption is the usual faint grey on the resting face, whatever the state.
+    palette.setColor(QPalette::Disabled, QPalette::Button, RestingFace);
+    palette.setColor(QPalette::Disabled, QPalette::Window, RestingFace);
+    for (const auto role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(190, 190, 190));
+    SetFace(palette, RestingFace);
+    return palette;
+}
+
 class Lighting : public QObject {
 public:
     explicit Lighting(QAbstractButton& button) : QObject(&button), button_(button) {
@@ -42,12 +75,9 @@ private:
             lit = false;
         else if (type == QEvent::EnabledChange)
             lit = lit && button_.rect().contains(button_.mapFromGlobal(QCursor::pos()));
-        const QColor face =
-            lit ? LitButtonFace : button_.style()->standardPalette().color(QPalette::Button);
         QPalette palette = button_.palette();
-        // Only the live groups: a disabled button keeps the style's own face.
-        palette.setColor(QPalette::Active, QPalette::Button, face);
-        palette.setColor(QPalette::Inactive, QPalette::Button, face);
+        // Only the live groups: a disabled button keeps its grey.
+        SetFace(palette, lit ? LitButtonFace : RestingFace);
         button_.setPalette(palette);
     }
 
@@ -67,6 +97,6 @@ void LightUpUnderMouse(QAbstractButton& button, QStyle& style) {
     button.setStyle(&style);
     // Every role stated, so nothing of a dark theme's palette reaches the button: the light
     // face with black text that the style shows on a plain desktop, and its disabled grey.
-    button.setPalette(style.standardPalette());
+    button.setPalette(ButtonPalette());
     new Lighting(button);
 }

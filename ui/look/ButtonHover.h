@@ -19,6 +19,7 @@ inline const QColor LitButtonFace(222, 128, 0);
 // ToolTipStyle.
 QStyle* NewButtonStyle(QObject* owner);
 
-// Gives `button` the resting face of `style` with black captions, and makes it light up while
-// the mouse is over it and it is enabled.
+// Gives `button` `style` and the game's own colours in pairs (a light face with black captions
+// at rest, pressed and focused, the gold under the mouse, grey captions disabled), whatever the
+// platform theme, and makes it light up while the mouse is over it and it is enabled.
 void LightUpUnderMouse(QAbstractButton& button, QStyle& style);

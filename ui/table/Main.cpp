@@ -13,6 +13,7 @@
 #include "ui/start/Exe.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/CardPlace.h"
+#include "ui/table/DeviceFit.h"
 #include "ui/table/TableButton.h"
 #include "ui/table/TableLayout.h"
 #include "ui/table/TablePlacement.h"
@@ -34,6 +35,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -267,7 +269,7 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
     // where it would not fit; the cards are read again as at any other change of the table.
     connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
         RunGuarded([this, screen] {
-            FitInto(screen ? screen->availableGeometry() : QRect());
+            FitInto(AreaOf(screen));
             DrawWindowPictures();
             ShowCards();
         });
@@ -282,12 +284,12 @@ void Tfrm_Main::FormCreate() {
     const PlaceOrigin origin = firstStart ? PlaceOrigin::Default : PlaceOrigin::Stored;
     const QList<QRect> areas = AvailableAreas();
     // The table is sized for the screen it opens on, then placed at that size.
-    const QPoint place = StartPlace(stored, origin, size(), areas);
-    const auto screen = std::find_if(areas.begin(), areas.end(),
-                                     [&place](const QRect& area) { return area.contains(place); });
-    FitInto(screen != areas.end() ? *screen : areas.value(0));
+    FitInto(AreaAt(StartPlace(stored, origin, size(), areas)));
     DrawWindowPictures();
-    move(StartPlace(stored, origin, size(), areas));
+    // A place brought onto a screen is brought onto it whole, to the device pixel.
+    const QPoint place = StartPlace(stored, origin, size(), areas);
+    const bool kept = origin == PlaceOrigin::Stored && place == stored;
+    move(kept ? place : WholeInside(place, size(), AreaAt(place)));
     // Where the window system keeps the position to itself, the stored place stays.
     keeper_.TrackPosition([this]() -> std::optional<QPoint> {
         if (!KnowsOwnPosition())
@@ -434,16 +436,22 @@ void Tfrm_Main::Image2MouseDown(Qt::MouseButton button) {
     DragStartCursor = QCursor::pos();
     DragStartLeft = x();
     DragStartTop = y();
+    askedWindowManager_ = false;
     // A Wayland compositor keeps the place to itself and moves the window only while the
-    // button it was pressed with is held, so its move is asked for at once. Elsewhere a press
-    // alone moves nothing: a window manager told to move after a tap's release already came
-    // would carry the table along until the next click.
-    if (!KnowsOwnPosition()) {
-        if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove())
-            return;
+    // button it was pressed with is held, so its move is asked for at once. An X11 window
+    // manager is asked at once too, from the press point, while the button is still held: a
+    // tap whose release already came asks nothing, as a manager told to move then would carry
+    // the table along until the next click. The game moves the table itself only where no
+    // one else does, once the pointer has gone the drag distance.
+    QWindow* handle = windowHandle();
+    if (handle != nullptr && !KnowsOwnPosition() && handle->startSystemMove())
+        return;
+    if (const std::optional<QPoint> held = X11PointerHeld();
+        handle != nullptr && held && StartWindowManagerMove(*handle, *held)) {
+        askedWindowManager_ = true;
+        return;
     }
     Pressing = true;
-    pressedAt_ = X11PointerPosition();
 }
 
 void Tfrm_Main::Image2MouseMove(Qt::MouseButtons buttons) {
@@ -452,10 +460,6 @@ void Tfrm_Main::Image2MouseMove(Qt::MouseButtons buttons) {
     if (Pressing && (buttons & Qt::LeftButton) &&
         way.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
         Pressing = false;
-        // An X11 window manager moves the window where it can (sway's Xwayland lets no
-        // program place its own); the game moves it itself where none does.
-        if (pressedAt_ && StartWindowManagerMove(*windowHandle(), *pressedAt_))
-            return;
         Dragging = true;
     }
     if (Dragging)
@@ -463,6 +467,9 @@ void Tfrm_Main::Image2MouseMove(Qt::MouseButtons buttons) {
 }
 
 void Tfrm_Main::Image2MouseUp() {
+    // The release came to the game, not to the window manager, which took the move too late.
+    if (std::exchange(askedWindowManager_, false))
+        CancelWindowManagerMove(*windowHandle());
     Pressing = false;
     Dragging = false;
 }

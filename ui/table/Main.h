@@ -20,6 +20,7 @@ class QToolButton;
 class TExe;
 class ButtonTips;
 class ResultsKeeper;
+struct ScreenArea;
 class Announcer;
 struct ForwardRequest;
 
@@ -112,10 +113,10 @@ private:
     void CreateControls();
     // Everything the window draws itself, at the screen's current resolution and the zoom.
     void DrawWindowPictures();
-    // Shrinks the table to fit `available`, a screen's free area (or brings it back to its
-    // own size where it fits): every position, size and font together, pictures at the next
+    // Shrinks the table to fit a screen's free area `area` (or brings it back to its own size
+    // where it fits): every position, size and font together, pictures at the next
     // DrawWindowPictures.
-    void FitInto(const QRect& available);
+    void FitInto(const ScreenArea& area);
     // Puts `widget` at `base`, in table pixels at zoom 1, and keeps it there at every zoom;
     // an empty size leaves the widget's own. A label's font is TableFont(`fontPixels`).
     void Place(QWidget* widget, const QRect& base, int fontPixels = 0, bool bold = false);
@@ -150,8 +151,8 @@ private:
     Announcer* announcer_ = nullptr;
     ButtonTips* tips_ = nullptr;
     QStyle* buttonStyle_ = nullptr;
-    // Where the pointer went down on the background, on X11, for the window manager's move.
-    std::optional<QPoint> pressedAt_;
+    // An X11 window manager was asked to move the table at the press on its background.
+    bool askedWindowManager_ = false;
     bool watchingScreen_ = false;
     // The table's zoom: 1 where it fits its screen, less where it would not.
     qreal zoom_ = 1.0;

@@ -40,10 +40,8 @@ qreal FitZoom(QSize table, QSize available) {
     if (available.isEmpty() ||
         (table.width() <= available.width() && table.height() <= available.height()))
         return 1.0;
-    // A screen's free area in logical pixels is rounded from the device's, so a table that
-    // fills it exactly may overhang by a device pixel: one logical pixel is left spare.
-    return std::min(qreal(available.width() - 1) / table.width(),
-                    qreal(available.height() - 1) / table.height());
+    return std::min(qreal(available.width()) / table.width(),
+                    qreal(available.height()) / table.height());
 }
 
 QRect Zoomed(const QRect& base, qreal zoom) {

@@ -13,8 +13,8 @@ inline constexpr int PlacesPerSeat = 6;
 // the width of those six places and never reach another seat or a button.
 QPoint CardPlacePosition(char letter, int index, int count);
 
-// The table's zoom on a screen whose free area is `available`: 1 where the whole `table` fits,
-// else the largest at which it fits both ways, so every control can be reached.
+// The table's zoom in the room `available` (RoomIn of a screen's free area): 1 where the whole
+// `table` fits, else the largest at which it fits both ways, so every control can be reached.
 qreal FitZoom(QSize table, QSize available);
 
 // `base`, in the table's pixels at zoom 1, at `zoom`. Edges are rounded, not sizes, so controls

@@ -8,6 +8,7 @@
 #include "bitmap/BitmapLoader.h"
 #include "ui/look/Fonts.h"
 #include "ui/table/CardPlace.h"
+#include "ui/table/DeviceFit.h"
 #include "ui/table/TableLayout.h"
 
 #include <QAction>
@@ -46,8 +47,8 @@ void Tfrm_Main::Place(QWidget* widget, const QRect& base, int fontPixels, bool b
     }
 }
 
-void Tfrm_Main::FitInto(const QRect& available) {
-    const qreal zoom = FitZoom(QSize(ClientWidth, ClientHeight), available.size());
+void Tfrm_Main::FitInto(const ScreenArea& area) {
+    const qreal zoom = FitZoom(QSize(ClientWidth, ClientHeight), RoomIn(area));
     if (zoom == zoom_)
         return;
     zoom_ = zoom;

@@ -30,7 +30,23 @@ bool WindowManagerTakes(xcb_connection_t* connection, xcb_atom_t request) {
 
 } // namespace
 
-std::optional<QPoint> X11PointerPosition() {
+// A _NET_WM_MOVERESIZE message about `window` with the left button.
+xcb_client_message_event_t MoveResizeMessage(xcb_connection_t* connection, const QWindow& window,
+                                             QPoint at, quint32 action) {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window.winId());
+    message.type = X11Atom(connection, "_NET_WM_MOVERESIZE");
+    message.data.data32[0] = quint32(at.x());
+    message.data.data32[1] = quint32(at.y());
+    message.data.data32[2] = action;
+    message.data.data32[3] = XCB_BUTTON_INDEX_1;
+    message.data.data32[4] = 1; // a normal application asks
+    return message;
+}
+
+std::optional<QPoint> X11PointerHeld() {
     xcb_connection_t* connection = X11Connection();
     if (!connection)
         return std::nullopt;
@@ -38,7 +54,7 @@ std::optional<QPoint> X11PointerPosition() {
         xcb_query_pointer_reply(connection, xcb_query_pointer(connection, X11Root(connection)),
                                 nullptr),
         &std::free);
-    if (!reply)
+    if (!reply || !(reply->mask & XCB_BUTTON_MASK_1))
         return std::nullopt;
     return QPoint(reply->root_x, reply->root_y);
 }
@@ -51,18 +67,15 @@ bool StartWindowManagerMove(const QWindow& window, QPoint pressedAt) {
     if (moveResize == XCB_ATOM_NONE || !WindowManagerTakes(connection, moveResize))
         return false;
     constexpr quint32 Move = 8; // _NET_WM_MOVERESIZE_MOVE
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = xcb_window_t(window.winId());
-    message.type = moveResize;
-    message.data.data32[0] = quint32(pressedAt.x());
-    message.data.data32[1] = quint32(pressedAt.y());
-    message.data.data32[2] = Move;
-    message.data.data32[3] = XCB_BUTTON_INDEX_1;
-    message.data.data32[4] = 1; // a normal application asks
     // The press gave the game the pointer; the window manager takes it from here.
     xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-    SendToWindowManager(connection, message);
+    SendToWindowManager(connection, MoveResizeMessage(connection, window, pressedAt, Move));
     return true;
+}
+
+void CancelWindowManagerMove(const QWindow& window) {
+    if (xcb_connection_t* connection = X11Connection()) {
+        constexpr quint32 Cancel = 11; // _NET_WM_MOVERESIZE_CANCEL
+        SendToWindowManager(connection, MoveResizeMessage(connection, window, {}, Cancel));
+    }
 }
