@@ -39,7 +39,7 @@ qreal SpacedLabel::LayOut(int width, QPainter* painter) const {
     const qreal pitch = LinePitch();
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(QTextOption::WordWrap);
-    qreal top = 0;
+    qreal top = roomAbove_ ? std::max<qreal>(0, pitch - QFontMetricsF(font()).height()) : 0;
     for (const QString& paragraph : text().split(u'\n')) {
         QTextLayout layout(paragraph, font());
         layout.setTextOption(option);

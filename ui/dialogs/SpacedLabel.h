@@ -13,6 +13,10 @@ public:
 
     // From the top of one line to the top of the next, in pixels.
     qreal LinePitch() const;
+    // Gives the first line the room above it that the pitch gives every other line: capitals'
+    // accents ("Á") rise above Wine's Tahoma's ascent, and the label's top would cut them off.
+    // Labels in strips of a fixed height go without.
+    void GiveFirstLineRoom() { roomAbove_ = true; }
     int heightForWidth(int width) const override;
 
 protected:
@@ -21,4 +25,6 @@ protected:
 private:
     // Draws the lines at `width` when `painter` is given; the height they take either way.
     qreal LayOut(int width, QPainter* painter) const;
+
+    bool roomAbove_ = false;
 };

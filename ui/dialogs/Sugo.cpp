@@ -24,7 +24,9 @@ QLabel* MakeHeading(const QString& text, QWidget* parent) {
 // Plain text wrapped to the box's width, its lines spaced as the about box's, so accents clear
 // the line above at every scale: a screen reader reads a label whole.
 QLabel* MakeText(const QString& text, QWidget* parent) {
-    return new SpacedLabel(text, parent);
+    auto* label = new SpacedLabel(text, parent);
+    label->GiveFirstLineRoom();
+    return label;
 }
 
 // The small buttons as the table shows them from the left.
