@@ -188,8 +188,11 @@ ForwardListener::ForwardListener(const QByteArray& channel, QObject* parent)
 }
 
 ForwardListener::~ForwardListener() {
-    // The callers first: each counts itself out of this listener.
-    qDeleteAll(findChildren<Caller*>(Qt::FindDirectChildrenOnly));
+    // The callers first: each counts itself out of this listener. A caller has no meta-object
+    // of its own, so only the C++ type tells it from the listener's timer and notifier.
+    const QObjectList children = this->children();
+    for (QObject* child : children)
+        delete dynamic_cast<Caller*>(child);
 }
 
 void ForwardListener::Listen() {
