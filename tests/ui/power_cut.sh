@@ -39,7 +39,8 @@ cut() {
     for _ in $(seq 2 "$4"); do
         press "$TABLE" F2 && press "$TABLE" F4
         BOX=$(wait_for_window "$RUNNING" 20 "$TABLE") && press "$BOX" Return || fail "$CASE: no box"
-        sleep 1 # its flush, on an idle disk
+        # Its flush done: the record kept until then is gone.
+        timeout 20 sh -c "while [ -e '$DISK/huszonegy/.tavrik.ini.kept' ]; do sleep 0.1; done"
     done
     rm -f "$SCRATCH/ready" "$SCRATCH/held"
     gdb -p "$RUNNING" -batch -nx -ex 'break fsync' -ex 'break fdatasync' -ex 'break syncfs' \
