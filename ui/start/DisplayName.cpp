@@ -1,5 +1,6 @@
 #include "ui/start/DisplayName.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QRegularExpression>
 
@@ -29,4 +30,23 @@ QString OwnDisplay() {
         return platform + u' ' +
                qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     return platform;
+}
+
+QString ShortDisplayName(const QString& display) {
+    // The platform's word before the name ("xcb", "wayland") means nothing to a player, nor
+    // does the folder of a Wayland socket.
+    const QString name = display.section(u' ', 1).trimmed();
+    return name.section(u'/', -1);
+}
+
+QString RunningElsewhereText(const QString& display) {
+    const QString name = ShortDisplayName(display);
+    return name.isEmpty()
+               ? QCoreApplication::translate(
+                     "Start", "A játék már fut egy másik képernyőn vagy bejelentkezésben. Ott "
+                              "folytasd, vagy ott zárd be, és indítsd el újra itt.")
+               : QCoreApplication::translate(
+                     "Start", "A játék már fut egy másik képernyőn vagy bejelentkezésben (%1). "
+                              "Ott folytasd, vagy ott zárd be, és indítsd el újra itt.")
+                     .arg(name);
 }

@@ -9,7 +9,6 @@
 #include "ui/start/DisplayCheck.h"
 #include "ui/start/DisplayName.h"
 #include "ui/start/Language.h"
-#include "ui/start/OtherScreen.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/Main.h"
 
