@@ -2,8 +2,10 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
-#include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -11,23 +13,41 @@ namespace {
 // decodes to one UTF-16 unit, and a byte's character encodes back to that byte.
 struct CodePageTables {
     std::array<char16_t, 256> toUnicode{};
-    std::array<std::int16_t, 65536> toByte{};
+    // Every byte's character with the byte, in order of character and then of byte, so the
+    // first byte of a character is found by a binary search.
+    std::array<std::pair<char16_t, unsigned char>, 256> toByte{};
 
     CodePageTables() {
-        toByte.fill(-1);
-        QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
-        for (int byte = 0; byte < 256; ++byte) {
-            const char raw = static_cast<char>(byte);
-            char16_t unit = static_cast<char16_t>(byte); // Latin-1 if Qt lacks the code page
-            if (decoder.isValid()) {
-                const QString decoded = decoder.decode(QByteArrayView(&raw, 1));
-                if (decoded.size() == 1)
-                    unit = decoded.at(0).unicode();
-            }
-            toUnicode[static_cast<std::size_t>(byte)] = unit;
-            if (toByte[unit] < 0)
-                toByte[unit] = static_cast<std::int16_t>(byte);
+        std::array<char, 256> raw{};
+        for (std::size_t byte = 0; byte < raw.size(); ++byte) {
+            raw[byte] = static_cast<char>(byte);
+            toUnicode[byte] = static_cast<char16_t>(byte); // Latin-1 if Qt lacks the code page
         }
+        QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
+        if (decoder.isValid()) {
+            // One call decodes them all, unless some byte does not give exactly one unit.
+            const QString all = decoder.decode(QByteArrayView(raw.data(), raw.size()));
+            for (std::size_t byte = 0; byte < raw.size(); ++byte) {
+                if (all.size() == qsizetype(raw.size())) {
+                    toUnicode[byte] = all.at(qsizetype(byte)).unicode();
+                } else if (const QString one = decoder.decode(QByteArrayView(&raw[byte], 1));
+                           one.size() == 1) {
+                    toUnicode[byte] = one.at(0).unicode();
+                }
+            }
+        }
+        for (std::size_t byte = 0; byte < raw.size(); ++byte)
+            toByte[byte] = {toUnicode[byte], static_cast<unsigned char>(byte)};
+        std::sort(toByte.begin(), toByte.end());
+    }
+
+    // The first byte whose character `unit` is, or none.
+    std::optional<char> ByteOf(char16_t unit) const {
+        const auto found = std::lower_bound(toByte.begin(), toByte.end(),
+                                            std::pair<char16_t, unsigned char>{unit, 0});
+        if (found == toByte.end() || found->first != unit)
+            return std::nullopt;
+        return static_cast<char>(found->second);
     }
 };
 
@@ -59,8 +79,7 @@ QByteArray EncodeWindows1250(QStringView text) {
             ++i;
             continue;
         }
-        const std::int16_t byte = tables.toByte[unit.unicode()];
-        bytes.append(byte < 0 ? '?' : static_cast<char>(byte));
+        bytes.append(tables.ByteOf(unit.unicode()).value_or('?'));
     }
     return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -10,14 +11,26 @@
 
 namespace {
 
+bool Installed(const QString& family) {
+    return !QFontDatabase::styles(family).isEmpty();
+}
+
 // `families` first, then the plain faces; the style hint steers any last resort to a sans.
 QFont FontOf(QStringList families, int pixelSize, bool bold) {
-    QFont font;
     families << PlainFallbackFamilies();
-    font.setFamilies(families);
+    QFont font;
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
+    // Named with others, a family makes Qt sort every installed face through fontconfig for
+    // its stand-ins at once; named alone, only when a letter is missing. So the first family is
+    // asked for alone when it is here, or when fontconfig likens it to the face the list
+    // would give anyway ("Comic Sans MS" to Comic Neue).
+    font.setFamilies(QStringList(families.first()));
+    const auto here = std::find_if(families.cbegin(), families.cend(), Installed);
+    if (here == families.cbegin() || (here != families.cend() && QFontInfo(font).family() == *here))
+        return font;
+    font.setFamilies(families);
     return font;
 }
 

@@ -1,15 +1,29 @@
 #include "ui/start/DisplayName.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QRegularExpression>
+
+namespace {
+
+bool Digits(QStringView text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+} // namespace
 
 QString XServerName(const QString& display) {
     // The socket's own path, as libxcb accepts it, with an optional screen.
-    static const QRegularExpression socketPath(
-        QStringLiteral("^/tmp/\\.X11-unix/X(\\d+)(\\.\\d+)?$"));
-    if (const QRegularExpressionMatch match = socketPath.match(display); match.hasMatch())
-        return u':' + match.captured(1);
+    const QLatin1String socketPath("/tmp/.X11-unix/X");
+    if (display.startsWith(socketPath)) {
+        const QStringView rest = QStringView(display).sliced(socketPath.size());
+        const qsizetype dot = rest.indexOf(u'.');
+        const QStringView number = dot < 0 ? rest : rest.first(dot);
+        if (Digits(number) && (dot < 0 || Digits(rest.sliced(dot + 1))))
+            return u':' + number.toString();
+    }
     const qsizetype colon = display.lastIndexOf(u':');
     if (colon < 0)
         return display;

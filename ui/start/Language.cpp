@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -46,9 +47,15 @@ QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& transl
 }
 
 QStringList TranslatedLanguages() {
+    // Names are compared by hand: a name filter would compile a regular expression for it.
+    const QString suffix = QStringLiteral(".qm");
     QStringList languages;
-    for (const QString& file : QDir(TranslationFolder).entryList({Prefix + QStringLiteral("*.qm")}))
-        languages << file.mid(Prefix.size()).chopped(3);
+    for (QDirIterator files(TranslationFolder, QDir::Files); files.hasNext();) {
+        const QString file = files.nextFileInfo().fileName();
+        if (file.startsWith(Prefix) && file.endsWith(suffix) &&
+            file.size() > Prefix.size() + suffix.size())
+            languages << file.mid(Prefix.size()).chopped(suffix.size());
+    }
     return languages;
 }
 
