@@ -1,85 +1,61 @@
 #include "store/record/Windows1250.h"
 
-#include <QStringDecoder>
-
 #include <algorithm>
 #include <array>
-#include <optional>
-#include <utility>
+#include <iterator>
 
 namespace {
 
-// Both directions as plain tables, built once from Qt's own code page data: every byte
-// decodes to one UTF-16 unit, and a byte's character encodes back to that byte.
-struct CodePageTables {
-    std::array<char16_t, 256> toUnicode{};
-    // Every byte's character with the byte, in order of character and then of byte, so the
-    // first byte of a character is found by a binary search.
-    std::array<std::pair<char16_t, unsigned char>, 256> toByte{};
-
-    CodePageTables() {
-        std::array<char, 256> raw{};
-        for (std::size_t byte = 0; byte < raw.size(); ++byte) {
-            raw[byte] = static_cast<char>(byte);
-            toUnicode[byte] = static_cast<char16_t>(byte); // Latin-1 if Qt lacks the code page
-        }
-        QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
-        if (decoder.isValid()) {
-            // One call decodes them all, unless some byte does not give exactly one unit.
-            const QString all = decoder.decode(QByteArrayView(raw.data(), raw.size()));
-            for (std::size_t byte = 0; byte < raw.size(); ++byte) {
-                if (all.size() == qsizetype(raw.size())) {
-                    toUnicode[byte] = all.at(qsizetype(byte)).unicode();
-                } else if (const QString one = decoder.decode(QByteArrayView(&raw[byte], 1));
-                           one.size() == 1) {
-                    toUnicode[byte] = one.at(0).unicode();
-                }
-            }
-        }
-        for (std::size_t byte = 0; byte < raw.size(); ++byte)
-            toByte[byte] = {toUnicode[byte], static_cast<unsigned char>(byte)};
-        std::sort(toByte.begin(), toByte.end());
-    }
-
-    // The first byte whose character `unit` is, or none.
-    std::optional<char> ByteOf(char16_t unit) const {
-        const auto found = std::lower_bound(toByte.begin(), toByte.end(),
-                                            std::pair<char16_t, unsigned char>{unit, 0});
-        if (found == toByte.end() || found->first != unit)
-            return std::nullopt;
-        return static_cast<char>(found->second);
-    }
+// The characters of the bytes 0x80 to 0xFF; the bytes below are ASCII. The five bytes the code
+// page leaves unassigned stand for the C1 controls of their own value, as in Qt's (ICU's)
+// converter, so every byte decodes and encodes back. Kept here rather than asked of Qt: its
+// converter loads ICU's tables, a megabyte of memory, for 128 characters.
+constexpr std::array<char16_t, 128> UpperHalf = {
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, 0x0088, 0x2030, 0x0160, 0x2039,
+    0x015A, 0x0164, 0x017D, 0x0179, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141,
+    0x00A4, 0x0104, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB,
+    0x013D, 0x02DD, 0x013E, 0x017C, 0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3,
+    0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, 0x010D, 0x00E9, 0x0119, 0x00EB,
+    0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
-
-const CodePageTables& Tables() {
-    static const CodePageTables tables;
-    return tables;
-}
 
 } // namespace
 
 QString DecodeWindows1250(QByteArrayView bytes) {
-    const CodePageTables& tables = Tables();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
-    for (const char byte : bytes)
-        *out++ = QChar(tables.toUnicode[static_cast<unsigned char>(byte)]);
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ = QChar(value < 0x80 ? char16_t(value) : UpperHalf[value - 0x80]);
+    }
     return text;
 }
 
 QByteArray EncodeWindows1250(QStringView text) {
-    const CodePageTables& tables = Tables();
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar unit = text.at(i);
+        const char16_t unit = text.at(i).unicode();
         // A character outside the 16-bit range is one character, so it becomes one "?".
-        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
+            text.at(i + 1).isLowSurrogate()) {
             bytes.append('?');
             ++i;
             continue;
         }
-        bytes.append(tables.ByteOf(unit.unicode()).value_or('?'));
+        if (unit < 0x80) {
+            bytes.append(static_cast<char>(unit));
+            continue;
+        }
+        const auto found = std::find(UpperHalf.begin(), UpperHalf.end(), unit);
+        bytes.append(found == UpperHalf.end()
+                         ? '?'
+                         : static_cast<char>(0x80 + std::distance(UpperHalf.begin(), found)));
     }
     return bytes;
 }

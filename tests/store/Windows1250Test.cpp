@@ -1,5 +1,6 @@
 #include "store/record/Windows1250.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,6 +52,11 @@ TEST(Windows1250, EveryByteRoundTrips) {
     const QString decoded = DecodeWindows1250(all);
     ASSERT_EQ(decoded.size(), 256);
     EXPECT_EQ(EncodeWindows1250(decoded), all);
+    // The same characters as Qt's own converter, which the settings file was written with.
+    QStringDecoder qt("windows-1250", QStringConverter::Flag::Stateless);
+    if (qt.isValid()) {
+        EXPECT_EQ(decoded, QString(qt.decode(all)));
+    }
 }
 
 } // namespace
