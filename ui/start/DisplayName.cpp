@@ -1,9 +1,9 @@
 #include "ui/start/DisplayName.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
 #include <QGuiApplication>
+
+#include <algorithm>
 
 namespace {
 
