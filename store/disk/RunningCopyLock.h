@@ -18,6 +18,8 @@ public:
 
     // Takes the lock on `resultsPath` + ".lock", made private to the player when new. Only
     // the player's own regular file is used; anything else there leaves the lock unavailable.
+    // A lock file this copy may not write is still asked who holds it, and when nobody does
+    // and it is the player's own, it is made writable again and taken.
     explicit RunningCopyLock(const QString& resultsPath);
     ~RunningCopyLock();
     RunningCopyLock(const RunningCopyLock&) = delete;
@@ -28,7 +30,26 @@ public:
     // (another PID namespace).
     pid_t Holder() const { return holder_; }
 
+    // A held lock whose file was deleted, renamed or replaced meanwhile locks nothing anyone
+    // else sees: the lock is taken again on the file now at its name, with its note. Cheap
+    // when nothing changed (one stat).
+    void Renew();
+
+    // A line the holder leaves in its lock file for other copies (where it can be reached).
+    void Note(const QByteArray& line);
+    // The holder's note, read when the lock was found held elsewhere; empty when the file is
+    // not the player's alone or holds no note.
+    const QByteArray& HoldersNote() const { return note_; }
+
 private:
+    void Take();
+    // The file cannot be opened for writing: who holds it, read through a read-only open.
+    void AskReadOnly();
+    void ReadNote(int fd);
+    void WriteNote();
+
+    QByteArray path_;
+    QByteArray note_;
     State state_ = State::Unavailable;
     pid_t holder_ = 0;
     int fd_ = -1;

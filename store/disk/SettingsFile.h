@@ -28,3 +28,8 @@ QString NameAsStored(const QString& path, const QString& name);
 // from the copy beside the program. The game's own stale temporary copies beside the chosen
 // file are removed.
 QString SettingsFilePath(const QString& programDir);
+
+// Whether a save of the results file at `path` can be written at all: the folder the file
+// really lies in (its links followed) takes the temporary copy a save renames over it. False
+// on a read-only file system, in a folder the player may not write, or for a refused path.
+bool SavesCanReach(const QString& path);

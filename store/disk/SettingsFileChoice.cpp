@@ -75,3 +75,8 @@ QString SettingsFilePath(const QString& programDir) {
     RemoveStaleCopies(path);
     return path;
 }
+
+bool SavesCanReach(const QString& path) {
+    const std::optional<QByteArray> target = FileBehind(path, AcceptedOwners::PlayerOrRoot);
+    return target && CanKeepFileIn(DecodeFileName(FolderOfPath(*target)));
+}

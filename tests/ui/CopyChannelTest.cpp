@@ -1,7 +1,7 @@
 // The running table's channel out of descriptors and under a crowd of silent callers: it
 // listens again, holds only a few of them, and a second start that comes meanwhile is answered.
-#include "ui/start/CopyChannel.h"
-#include "ui/start/DisplayName.h"
+#include "ui/copies/CopyChannel.h"
+#include "ui/copies/DisplayName.h"
 
 #include <QCoreApplication>
 #include <QDir>

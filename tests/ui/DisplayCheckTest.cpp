@@ -1,6 +1,6 @@
 // The start-up's decision whether a display is there, for each way of asking for one.
 #include "ui/start/DisplayCheck.h"
-#include "ui/start/DisplayName.h"
+#include "ui/copies/DisplayName.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Two starts on one X server agree on its name however their DISPLAY spells it.
-#include "ui/start/DisplayName.h"
+#include "ui/copies/DisplayName.h"
 
 #include <gtest/gtest.h>
 

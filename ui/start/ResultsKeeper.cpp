@@ -28,15 +28,15 @@ void SaveAtExit() {
 } // namespace
 
 ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
-    : QObject(parent), path_(SettingsFilePath(programDir)) {
-    places_ = CopyPlacesOf(path_);
-    if (!places_.beside.isEmpty())
-        lock_.emplace(places_.beside);
-    if (!places_.runtime.isEmpty())
-        runtimeLock_.emplace(places_.runtime);
+    : ResultsKeeper(SettingsFilePath(programDir), nullptr, parent) {}
+
+ResultsKeeper::ResultsKeeper(const QString& resultsPath, std::unique_ptr<CopyMeeting> meeting,
+                             QObject* parent)
+    : QObject(parent), path_(resultsPath),
+      meeting_(meeting ? std::move(meeting) : std::make_unique<CopyMeeting>(resultsPath)) {
     // This copy holds only the defaults: any save of its own, at a session checkpoint or a
     // signal while it says the game runs already, would wipe the other copy's results.
-    if (AnotherCopyRuns() || NoLock())
+    if (!meeting_->MayPlay())
         return;
     sessionEnd_ = new SessionEnd([this] { SaveQuietly(); }, this);
     file_ = std::make_unique<ResultsFile>(path_, [this] {
@@ -45,11 +45,7 @@ ResultsKeeper::ResultsKeeper(const QString& programDir, QObject* parent)
             this, [this] { ReportChangeFailure(); }, Qt::QueuedConnection);
     });
     stored_ = file_->Load();
-    if (!places_.identity.isEmpty()) {
-        listener_ = std::make_unique<ForwardListener>(ChannelName(places_.identity), nullptr);
-        connect(listener_.get(), &ForwardListener::Requested, this,
-                &ResultsKeeper::ForwardRequested);
-    }
+    connect(meeting_.get(), &CopyMeeting::Requested, this, &ResultsKeeper::ForwardRequested);
     // Everything the exit handler touches is built before it is registered, so none of it is
     // destroyed by the time the handler runs.
     CurrentSaveCalls();
@@ -66,28 +62,11 @@ ResultsKeeper::~ResultsKeeper() {
 }
 
 bool ResultsKeeper::AnotherCopyRuns() const {
-    const auto elsewhere = [](const std::optional<RunningCopyLock>& lock) {
-        return lock && lock->Status() == RunningCopyLock::State::HeldElsewhere;
-    };
-    return elsewhere(lock_) || elsewhere(runtimeLock_);
-}
-
-bool ResultsKeeper::NoLock() const {
-    const auto held = [](const std::optional<RunningCopyLock>& lock) {
-        return lock && lock->Status() == RunningCopyLock::State::Held;
-    };
-    // A file the store cannot resolve is never written, so it needs no lock.
-    return !places_.beside.isEmpty() && !held(lock_) && !held(runtimeLock_);
-}
-
-ForwardReply ResultsKeeper::AskOtherCopy(const ForwardRequest& request) const {
-    if (places_.identity.isEmpty())
-        return {};
-    return AskRunningCopy(ChannelName(places_.identity), request);
+    return meeting_->AnotherCopyRuns();
 }
 
 void ResultsKeeper::CloseChannel() noexcept {
-    listener_.reset();
+    meeting_->CloseChannel();
 }
 
 void ResultsKeeper::TrackPosition(std::function<std::optional<QPoint>()> where) {
@@ -112,6 +91,8 @@ void ResultsKeeper::Save() {
 void ResultsKeeper::SaveAfterChange() {
     if (!file_)
         return;
+    // A lock file a cleaner deleted meanwhile would let a table elsewhere open on this file.
+    meeting_->RenewLocks();
     const auto replace = [&] { file_->SaveSoon(Current()); };
     if (!changeSaveFailed_) {
         changeSaveFailed_ = !RunGuarded(replace);

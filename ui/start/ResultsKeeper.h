@@ -3,10 +3,8 @@
 // save, what a failed save at a close means, and every other way the program can end. The
 // window draws the record and asks for saves; nothing else touches the file.
 
-#include "store/disk/CopyPlaces.h"
-#include "store/disk/RunningCopyLock.h"
 #include "store/record/Settings.h"
-#include "ui/start/CopyChannel.h"
+#include "ui/copies/CopyMeeting.h"
 
 #include <QObject>
 #include <QPoint>
@@ -22,20 +20,19 @@ class SessionEnd;
 class ResultsKeeper : public QObject {
     Q_OBJECT
 public:
-    // Finds the results file of the program in `programDir`, takes the one-copy locks on it and,
-    // when this copy may run, reads it and listens for second starts. From here on the session
-    // end, SIGTERM, SIGHUP, SIGINT and the program's exit (also Qt's own when the display is
-    // lost) save what was settled.
+    // Finds the results file of the program in `programDir` and meets the other copies on it
+    // (see the other constructor).
     explicit ResultsKeeper(const QString& programDir, QObject* parent = nullptr);
+    // Keeps the results file at `resultsPath`, which `meeting` claimed: when this copy may
+    // play on it, reads it and answers second starts. From here on the session end, SIGTERM,
+    // SIGHUP, SIGINT and the program's exit (also Qt's own when the display is lost) save what
+    // was settled.
+    ResultsKeeper(const QString& resultsPath, std::unique_ptr<CopyMeeting> meeting,
+                  QObject* parent = nullptr);
     ~ResultsKeeper() override;
 
     // Another running copy owns this results file; this copy must not play on it.
     bool AnotherCopyRuns() const;
-    // Neither lock on a file the store would write could be had: nothing would stop a second
-    // table on it.
-    bool NoLock() const;
-    // Asks the running copy to bring its table forward, and says what it answered.
-    ForwardReply AskOtherCopy(const ForwardRequest& request) const;
     // No second start is answered any more: the program is going.
     void CloseChannel() noexcept;
 
@@ -79,12 +76,8 @@ private:
     StoredSettings stored_;
     std::function<std::optional<QPoint>()> where_;
     SessionEnd* sessionEnd_ = nullptr;
-    CopyPlaces places_;
-    // Beside the file, and in the runtime folder.
-    std::optional<RunningCopyLock> lock_, runtimeLock_;
-    // After the locks, so it closes before they go: a start that finds the locks free must
-    // never reach this ending copy instead of the table it opens.
-    std::unique_ptr<ForwardListener> listener_;
+    // Before the file, so its claims on the results go only once the last save is done.
+    std::unique_ptr<CopyMeeting> meeting_;
     // Only in the copy that holds the results: without it nothing is ever written.
     std::unique_ptr<ResultsFile> file_;
     bool changeSaveFailed_ = false;

@@ -2,12 +2,13 @@
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
 #include "art/builtin/BuiltInPictures.h"
+#include "store/disk/SettingsFile.h"
+#include "ui/copies/CopyMeeting.h"
+#include "ui/copies/DisplayName.h"
 #include "ui/look/Fonts.h"
 #include "ui/look/ToolTipStyle.h"
 #include "ui/start/CommandLine.h"
-#include "ui/start/CopyChannel.h"
 #include "ui/start/DisplayCheck.h"
-#include "ui/start/DisplayName.h"
 #include "ui/start/Language.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/Main.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,12 +53,20 @@ QString WhyNotForwarded(const ForwardReply& reply, const QString& resultsPath) {
                    "Start",
                    "Az eredményfájlt (%1) egy másik program tartja lefoglalva, nem a játék.")
             .arg(resultsPath);
+    case ForwardAnswer::Unreachable:
+        return QCoreApplication::translate(
+            "Start",
+            "A játék már fut, de egy másik bejelentkezésben vagy elzárt környezetben, amelyet "
+            "ez az indítás nem ér el. Ott folytasd, vagy ott zárd be, és indítsd el újra itt.",
+            "A second start: the game holds the results file, but in another login session or "
+            "sandbox (its own session bus or network), which this start cannot reach");
     case ForwardAnswer::Foreign:
         return QCoreApplication::translate(
             "Start",
             "A játék már fut, de egy másik felhasználó programja elfoglalta az utat hozzá.");
     case ForwardAnswer::Forwarded:
     case ForwardAnswer::NoAnswer:
+    case ForwardAnswer::Ending:
         break;
     }
     return QCoreApplication::translate("Start", "A játék már fut, de nem válaszol.");
@@ -93,43 +101,68 @@ int main(int argc, char** argv) {
     // No application display name: on X11 Qt appends it to every caption, and the dialogs
     // and boxes carry their own ("Beállítások", "Üzenet"). The table's title is the
     // application title, which is what the taskbar shows.
-    QApplication::setWindowIcon(ApplicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("huszonegy"));
-    // Before any window is built: every text is taken in the player's language.
-    InstallPlayersLanguage();
     // Without its own folder the game has neither pictures nor a settings file.
-    if (!RunGuarded(InitProgramDir))
+    const bool folderFound = RunGuarded([] {
+        try {
+            InitProgramDir();
+        } catch (...) {
+            InstallPlayersLanguage(); // for the box that says why
+            throw;
+        }
+    });
+    if (!folderFound)
         return 1;
     launch.display = OwnDisplay();
-    RegisterWindowsFonts();
-    InstallToolTipStyle();
+    const QString resultsPath = SettingsFilePath(ProgramDir.real);
 
-    // The one owner of the results and their file, for as long as the program runs.
-    auto keeper = std::make_unique<ResultsKeeper>(ProgramDir.real);
-    if (keeper->AnotherCopyRuns()) {
-        // Two tables on one file would each overwrite the other's deals: the player gets the
-        // one already running.
-        const ForwardReply reply = keeper->AskOtherCopy(launch);
+    // Two tables on one file would each overwrite the other's deals: the player gets the one
+    // already running. Asked before anything of the table is built, so a forwarded start costs
+    // the application and one call.
+    auto meeting = std::make_unique<CopyMeeting>(resultsPath);
+    ForwardReply reply{ForwardAnswer::Forwarded, {}};
+    if (meeting->AnotherCopyRuns()) {
+        reply = meeting->AskOtherCopy(launch);
         if (reply.answer == ForwardAnswer::Forwarded)
             return 0;
-        if (reply.answer != ForwardAnswer::OtherDisplay) {
-            // A copy that is ending right now cannot answer; its locks go with it.
-            keeper.reset();
-            QThread::msleep(500);
-            keeper = std::make_unique<ResultsKeeper>(ProgramDir.real);
-        }
-        if (keeper->AnotherCopyRuns()) {
-            ShowMessageBox(WhyNotForwarded(reply, keeper->Path()), nullptr);
-            return 1;
+        if (reply.answer == ForwardAnswer::Ending || reply.answer == ForwardAnswer::NoTable ||
+            reply.answer == ForwardAnswer::Unreachable) {
+            // A copy that is ending right now cannot answer; its claims go with it.
+            meeting->WaitForOtherToGo();
+            meeting.reset();
+            meeting = std::make_unique<CopyMeeting>(resultsPath);
         }
     }
-    if (keeper->NoLock()) {
+    // Every text from here on is in the player's language.
+    InstallPlayersLanguage();
+    QApplication::setWindowIcon(ApplicationIcon());
+    if (meeting->AnotherCopyRuns()) {
+        ShowMessageBox(WhyNotForwarded(reply, resultsPath), nullptr);
+        return 1;
+    }
+    // Deals played on a file no save can reach would all be lost at the first save.
+    if (!SavesCanReach(resultsPath)) {
+        ShowMessageBox(QCoreApplication::translate(
+                           "Start",
+                           "Az eredmények mappájába nem lehet írni, így egy leosztás sem "
+                           "maradna meg: %1",
+                           "The folder of the results file is read-only or not the player's; "
+                           "%1 is the results file")
+                           .arg(resultsPath),
+                       nullptr);
+        return 1;
+    }
+    if (meeting->NoLock()) {
         ShowMessageBox(
             QCoreApplication::translate("Start", "Nem sikerült lefoglalni az eredményfájlt: %1")
-                .arg(keeper->Path()),
+                .arg(resultsPath),
             nullptr);
         return 1;
     }
+    RegisterWindowsFonts();
+    InstallToolTipStyle();
+    // The one owner of the results and their file, for as long as the program runs.
+    auto keeper = std::make_unique<ResultsKeeper>(resultsPath, std::move(meeting));
     int status = 0;
     {
         Tfrm_Main frm_Main(*keeper);

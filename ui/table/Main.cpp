@@ -9,7 +9,7 @@
 #include "ui/look/ToolTipStyle.h"
 #include "ui/speech/TableAccessibility.h"
 #include "ui/speech/TableSpeech.h"
-#include "ui/start/DesktopActivation.h"
+#include "ui/copies/DesktopActivation.h"
 #include "ui/start/Exe.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/CardPlace.h"

@@ -1,6 +1,6 @@
 #include "ui/table/WindowManagerMove.h"
 
-#include "ui/start/X11Requests.h"
+#include "ui/copies/X11Requests.h"
 
 #include <QWindow>
 

@@ -1,6 +1,6 @@
-#include "ui/start/CopyChannel.h"
+#include "ui/copies/CopyChannel.h"
 
-#include "ui/start/DisplayName.h"
+#include "ui/copies/DisplayName.h"
 
 #include <QDeadlineTimer>
 #include <QSocketNotifier>
@@ -20,6 +20,9 @@ namespace {
 constexpr qsizetype RequestLimit = 8192;
 // A second start waits for the table's answer no longer than this.
 constexpr int ExchangeLimitMs = 3000;
+// Nor for a table to listen at all, when nothing of the player's is on any name: a table that
+// took its locks listens within moments.
+constexpr int NobodyLimitMs = 300;
 // A caller has this long to make its request: a start sends it as soon as it is connected.
 constexpr int CallerLimitMs = 1000;
 // Callers served at once; more are refused. Each holds one descriptor.
@@ -240,6 +243,7 @@ void ForwardListener::PauseAndRetry(int ms) {
 
 ForwardReply AskRunningCopy(const QByteArray& channel, const ForwardRequest& request) {
     const QDeadlineTimer deadline(ExchangeLimitMs);
+    const QDeadlineTimer nobodyDeadline(NobodyLimitMs);
     bool listened = false; // something of the player's listened on a name of the channel
     bool foreign = false;  // another user's program held a name
     do {
@@ -266,7 +270,7 @@ ForwardReply AskRunningCopy(const QByteArray& channel, const ForwardRequest& req
         }
         // Busy with others, or not yet listening: soon again.
         QThread::msleep(std::min<qint64>(100, std::max<qint64>(0, deadline.remainingTime())));
-    } while (!deadline.hasExpired());
+    } while (!deadline.hasExpired() && (listened || !nobodyDeadline.hasExpired()));
     if (listened)
         return {ForwardAnswer::NoAnswer, {}};
     return {foreign ? ForwardAnswer::Foreign : ForwardAnswer::NoTable, {}};

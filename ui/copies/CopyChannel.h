@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-#include "ui/start/ChannelSocket.h"
+#include "ui/copies/ChannelSocket.h"
 
 class QSocketNotifier;
 class QTimer;
@@ -52,7 +52,9 @@ enum class ForwardAnswer {
     Forwarded,    // the table came forward
     OtherDisplay, // the table is on another display
     NoAnswer,     // a table of the player's listens but does not answer
+    Ending,       // the table no longer answers: it is going, and its locks with it
     NoTable,      // nothing of the player's listens: another program holds the results
+    Unreachable,  // the game holds the results, but in a sandbox or login out of this one's reach
     Foreign,      // another user's program holds every name of the channel
 };
 
@@ -62,5 +64,6 @@ struct ForwardReply {
 };
 
 // Asks the copy listening on `channel` to bring its table forward, waiting a few seconds at
-// most for its answer, and asking again while it is busy with others.
+// most for its answer, and asking again while it is busy with others. Where nothing of the
+// player's listens, it says so (NoTable) within a moment.
 ForwardReply AskRunningCopy(const QByteArray& channel, const ForwardRequest& request);

@@ -1,4 +1,4 @@
-#include "ui/start/DisplayName.h"
+#include "ui/copies/DisplayName.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

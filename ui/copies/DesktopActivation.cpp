@@ -1,6 +1,6 @@
-#include "ui/start/DesktopActivation.h"
+#include "ui/copies/DesktopActivation.h"
 
-#include "ui/start/X11Requests.h"
+#include "ui/copies/X11Requests.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "ui/start/X11Requests.h"
+#include "ui/copies/X11Requests.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "ui/start/ChannelSocket.h"
+#include "ui/copies/ChannelSocket.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -4,7 +4,7 @@
 // the player's last input (GNOME refuses the program's own older time), on Wayland the
 // launcher's activation token.
 
-#include "ui/start/CopyChannel.h"
+#include "ui/copies/CopyChannel.h"
 
 class QWidget;
 
