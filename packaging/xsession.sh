@@ -63,10 +63,11 @@ need_game() {
 }
 
 # game_env COMMAND...: runs COMMAND in place of the shell, in the environment of the game on
-# the private X server: X11, no session manager, and its home, runtime and config folders in
-# SCRATCH, so nothing outside it is read or written.
+# the private X server: X11, no session manager, no session bus but one the check names, and
+# its home, runtime and config folders in SCRATCH, so nothing outside it is read or written.
 game_env() {
     exec env -u WAYLAND_DISPLAY -u SESSION_MANAGER -u QT_SCREEN_SCALE_FACTORS -u QT_SCALE_FACTOR \
+        -u DBUS_SESSION_BUS_ADDRESS \
         QT_QPA_PLATFORM=xcb HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
         XDG_CONFIG_HOME="$SCRATCH/config" "$@"
 }

@@ -143,6 +143,16 @@
         <source>Nem sikerült lefoglalni az eredményfájlt: %1</source>
         <translation>The results file could not be reserved for this game: %1</translation>
     </message>
+    <message>
+        <source>A játék már fut, de egy másik bejelentkezésben vagy elzárt környezetben, amelyet ez az indítás nem ér el. Ott folytasd, vagy ott zárd be, és indítsd el újra itt.</source>
+        <comment>A second start: the game holds the results file, but in another login session or sandbox (its own session bus or network), which this start cannot reach</comment>
+        <translation>The game is already running, but in another login session or sandbox this start cannot reach. Carry on there, or close it there and start it again here.</translation>
+    </message>
+    <message>
+        <source>Az eredmények mappájába nem lehet írni, így egy leosztás sem maradna meg: %1</source>
+        <comment>The folder of the results file is read-only or not the player&apos;s; %1 is the results file</comment>
+        <translation>The results folder cannot be written, so no deal would be kept: %1</translation>
+    </message>
 </context>
 <context>
     <name>TableSpeech</name>

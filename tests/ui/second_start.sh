@@ -5,8 +5,9 @@
 # a box and a non-zero status; a lock that is a folder, another user's file, deleted, or reached
 # through a linked folder never lets a second table open; however DISPLAY names the server,
 # whatever runtime folder each side sees, after a burst of connections beyond the open-file
-# limit, the start is forwarded; every forwarded startup id is ended; under mutter the launch's
-# startup id makes the minimised table the active window.
+# limit, the start is forwarded; every forwarded startup id is ended; on a session bus nothing
+# done to lock files, runtime folders, networks or sandboxes lets a second table open; under
+# mutter the launch's startup id makes the minimised table the active window.
 # Usage: second_start.sh BUILD_DIR. Exit 77 when Xvfb or xdotool is missing.
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -189,6 +190,114 @@ for case in folder foreign deleted linked; do
     end_process "$RUNNING" 20
     RUNNING=
 done
+
+# On the player's session bus the table owns the results file's name: a start is forwarded
+# whatever was done to the lock beside the results, whatever runtime folder, network or sandbox
+# it sees, with no bus of its own (the lock's note leads to the table's); a deal played after
+# each start lands in the one file. Another user's program on every abstract name stands in no
+# one's way and sees none of the table's; a start whose results cannot be written says so.
+# again [VARIABLE=VALUE...] [WRAPPER...]: starts the game once more through env, and prints
+# "0" (it left at once), "box STATUS" (it said why; closed with Return), "table" (a second
+# table, then killed) or "stuck".
+again() {
+    _before=$(xdotool search --onlyvisible --name . 2>/dev/null)
+    (game_env env "$@" "$GAME/huszonegy") >>"$SCRATCH/game.log" 2>&1 &
+    _pid=$!
+    for _ in $(seq 150); do
+        _new=$(xdotool search --onlyvisible --name . 2>/dev/null | grep -vxF -e "${_before:-none}" | head -n 1)
+        if [ -n "$_new" ] && [ "$(xdotool getwindowname "$_new")" = "21 - A kártyajáték" ]; then
+            kill -KILL "$(xdotool getwindowpid "$_new")" "$_pid" 2>/dev/null
+            wait "$_pid" 2>/dev/null
+            echo table
+            return
+        elif [ -n "$_new" ]; then
+            xdotool windowfocus "$_new" 2>/dev/null
+            xdotool key --clearmodifiers Return
+            wait_for_end "$_pid" 10
+        fi
+        if ! process_alive "$_pid"; then
+            wait "$_pid"
+            _status=$?
+            if [ -n "$_new" ]; then echo "box $_status"; else echo "$_status"; fi
+            return
+        fi
+        sleep 0.1
+    done
+    kill -KILL "$_pid"
+    echo stuck
+}
+# settled: the deals the results file holds.
+settled() { tr -d '\r' <"$GAME/tavrik.ini" | awk -F= '/^Win[123]=/ { s += $2 } END { print s + 0 }'; }
+# deal: plays a deal on the table and closes the winner's box.
+deal() {
+    xdotool windowactivate "$TABLE" 2>/dev/null || xdotool windowfocus "$TABLE" 2>/dev/null
+    xdotool key --clearmodifiers F2 F4
+    _box=$(wait_for_window "$RUNNING" 20 "$TABLE") || { fail "$1: no winner's box"; return; }
+    xdotool windowfocus "$_box" 2>/dev/null
+    xdotool key --clearmodifiers Return
+    for _ in $(seq 50); do xdotool search --onlyvisible --pid "$RUNNING" 2>/dev/null | grep -qx "$_box" || break; sleep 0.1; done
+}
+if command -v dbus-daemon >/dev/null 2>&1 && command -v bwrap >/dev/null 2>&1 &&
+    command -v unshare >/dev/null 2>&1; then
+    BUS="unix:path=$SCRATCH/bus"
+    dbus-daemon --session --nofork --address="$BUS" >"$SCRATCH/bus.log" 2>&1 &
+    BUS_PID=$!
+    for _ in $(seq 100); do [ -S "$SCRATCH/bus" ] && break; sleep 0.1; done
+    rm -rf "$GAME/tavrik.ini.lock" "$GAME/tavrik.ini"
+    mkdir -p -m 700 "$SCRATCH/runtime2" "$SCRATCH/runtime3"
+    launch_game env DBUS_SESSION_BUS_ADDRESS="$BUS"
+    deal "the first deal"
+    OWN="DBUS_SESSION_BUS_ADDRESS=$BUS XDG_RUNTIME_DIR=$SCRATCH/runtime2"
+    # A sandbox whose home, and so the per-user results folder, is read-only.
+    BOUND="bwrap --dev-bind / / --ro-bind $SCRATCH/home $SCRATCH/home --ro-bind $SCRATCH/config $SCRATCH/config"
+    for case in deleted read-only no-bus unshare bwrap-net bwrap-read-only; do
+        case $case in
+        deleted) rm -f "$GAME/tavrik.ini.lock" && result=$(again $OWN) ;;
+        read-only) chmod 0400 "$GAME/tavrik.ini.lock" && result=$(again $OWN) ;;
+        no-bus) result=$(again XDG_RUNTIME_DIR="$SCRATCH/runtime2") ;;
+        unshare) result=$(again $OWN unshare -n) ;;
+        bwrap-net) result=$(again $OWN bwrap --dev-bind / / --unshare-net) ;;
+        bwrap-read-only) result=$(again $OWN $BOUND) ;;
+        esac
+        before=$(settled)
+        deal "$case"
+        case $result in
+        0) [ "$(settled)" = $((before + 1)) ] && echo "bus, $case: forwarded, the deal kept" ||
+            fail "bus, $case: forwarded, but the file holds $(settled) deals after $((before + 1))" ;;
+        *) fail "bus, $case: not forwarded ($result)" ;;
+        esac
+        process_alive "$RUNNING" || fail "bus, $case: the table is gone"
+    done
+    [ -f "$GAME/tavrik.ini.lock" ] || fail "bus: the deleted lock was not taken again at a save"
+    chmod 0600 "$GAME/tavrik.ini.lock"
+    ID=$(ls "$SCRATCH/runtime/huszonegy" | sed -n 's/\.lock$//p' | head -n 1)
+    ! grep -q "$ID" /proc/net/unix || fail "bus: the table's channel is on an abstract name"
+    if [ -n "$PLANTS" ]; then
+        # Another user binds and listens on every name the fallback could use, never accepting.
+        $PLANTER /usr/bin/python3 -c 'import socket, sys, time
+held = [socket.socket(socket.AF_UNIX) for _ in range(4)]
+for i, s in enumerate(held): s.bind(f"\0{sys.argv[1]}.{i}"); s.listen()
+time.sleep(60)' "huszonegy-$(id -u)-$ID" &
+        SQUATTER=$!
+        sleep 0.5
+        [ "$(again $OWN)" = 0 ] && echo "bus: another user on every name: forwarded" ||
+            fail "bus: another user on every name: not forwarded"
+        kill "$SQUATTER"
+    fi
+    end_process "$RUNNING" 20
+    RUNNING=
+    # No table: a start whose results folder is read-only, and its fallback too, says so before
+    # any deal.
+    result=$(again $OWN $BOUND --ro-bind "$GAME" "$GAME")
+    case $result in
+    "box 0" | 0 | table | stuck) fail "read-only results without a table: $result" ;;
+    *) echo "read-only results without a table: told in a box" ;;
+    esac
+    kill "$BUS_PID"
+    wait "$BUS_PID" 2>/dev/null
+else
+    echo "bus: skipped, no dbus-daemon, bwrap or unshare"
+fi
 
 # Under mutter the running table comes forward with the launch's own time.
 if command -v mutter >/dev/null 2>&1 && command -v dbus-run-session >/dev/null 2>&1 &&
