@@ -43,6 +43,11 @@ std::optional<QDBusConnection> Connect(const QString& address, const QString& co
     if (address.isEmpty())
         return std::nullopt;
     QDBusConnection bus = QDBusConnection::connectToBus(address, connection);
+    if (!bus.isConnected()) {
+        // A connection of that name to a bus that has gone since: a new one.
+        QDBusConnection::disconnectFromBus(connection);
+        bus = QDBusConnection::connectToBus(address, connection);
+    }
     if (!bus.isConnected() || bus.interface() == nullptr) {
         QDBusConnection::disconnectFromBus(connection);
         return std::nullopt;
