@@ -2,6 +2,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/Seged.h"
+#include "ui/copies/DesktopActivation.h"
 #include "ui/dialogs/Beallit.h"
 #include "ui/dialogs/Nevjegy.h"
 #include "ui/dialogs/Sugo.h"
@@ -9,7 +10,6 @@
 #include "ui/look/ToolTipStyle.h"
 #include "ui/speech/TableAccessibility.h"
 #include "ui/speech/TableSpeech.h"
-#include "ui/copies/DesktopActivation.h"
 #include "ui/start/Exe.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/CardPlace.h"
