@@ -55,10 +55,20 @@ std::optional<QDBusConnection> Connect(const QString& address, const QString& co
     return bus;
 }
 
+// Whether the bus knows the connection `peer` for the same user as this one. Asked of the bus,
+// not of geteuid(): in a user namespace (`unshare -U -r`) this process's own id differs from
+// the one the bus sees for it. Nothing when the bus cannot say (the peer just went).
+std::optional<bool> SameUser(const QDBusConnection& bus, const QString& peer) {
+    const QDBusReply<uint> theirs = bus.interface()->serviceUid(peer);
+    const QDBusReply<uint> ours = bus.interface()->serviceUid(bus.baseService());
+    if (!theirs.isValid() || !ours.isValid())
+        return std::nullopt;
+    return theirs.value() == ours.value();
+}
+
 // Asks the table holding `name` on `bus` to come forward.
 ForwardReply AskOn(QDBusConnection& bus, const QString& name, const ForwardRequest& request) {
-    const QDBusReply<uint> owner = bus.interface()->serviceUid(name);
-    if (owner.isValid() && owner.value() != ::geteuid())
+    if (SameUser(bus, name) == false)
         return {ForwardAnswer::Foreign, {}};
     QVariantMap data{{DisplayKey, request.display}};
     if (!request.startupId.isEmpty())
@@ -116,8 +126,7 @@ public slots:
 
 private:
     void Answer(const QVariantMap& data) {
-        QDBusConnectionInterface* bus = connection().interface();
-        if (bus == nullptr || bus->serviceUid(message().service()).value() != ::geteuid()) {
+        if (SameUser(connection(), message().service()) != true) {
             sendErrorReply(QDBusError::AccessDenied);
             return;
         }
