@@ -119,6 +119,9 @@ bool PendingFlush::Flush() {
     bool flushed = RetriedOnSignal([&] { return calls.fsync(fd_); }) == 0;
     if (calls.close(std::exchange(fd_, -1)) != 0 && errno != EINTR)
         flushed = false;
+    // From here a save may keep this file for a cut, even before its name is on the disk.
+    if (flushed && kept_)
+        kept_->DataFlushed(replacement_);
     if (SyncFolder(calls, folder_) && flushed && kept_)
         kept_->Flushed(replacement_);
     return flushed;

@@ -45,8 +45,7 @@ std::optional<QByteArray> SettingsAsText(const QByteArray& current,
     for (std::size_t i = 0; i < fields.size(); ++i)
         text.SetValue(SettingsKeys[i].section, SettingsKeys[i].key, QString::number(*fields[i]));
     text.SetValue(NameKey.section, NameKey.key, values.Results.Name);
-    // The game's own files always end so; a hand-edited one gets its last line ended, so that
-    // a file cut short can always be told from a whole one.
+    // The game's own files always end so; a hand-edited one gets its last line ended.
     text.EndLastLine();
     if (text.Bytes().size() > SettingsFileLimit)
         return std::nullopt;
@@ -54,14 +53,13 @@ std::optional<QByteArray> SettingsAsText(const QByteArray& current,
 }
 
 bool IsCutRecord(const QByteArray& bytes) {
-    if (!bytes.endsWith('\n') || bytes.contains('\0'))
-        return true;
-    const ProfileText text(bytes);
-    const auto present = [&](const SettingsKey& key) {
-        return text.Value(key.section, key.key).has_value();
+    // A save writes text, and a player's edit is text too: tabs and line breaks are the only
+    // control bytes either holds.
+    const auto written = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte >= 0x20 && byte != 0x7f) || c == '\t' || c == '\n' || c == '\r';
     };
-    const auto missing = std::find_if_not(SettingsKeys.begin(), SettingsKeys.end(), present);
-    return missing != SettingsKeys.end() && std::none_of(missing, SettingsKeys.end(), present);
+    return bytes.isEmpty() || !std::all_of(bytes.begin(), bytes.end(), written);
 }
 
 QString NameAsStored(const QByteArray& current, const QString& name) {

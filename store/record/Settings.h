@@ -52,10 +52,10 @@ StoredSettings SettingsFromText(const QByteArray& bytes);
 // stays. Empty when the file would pass SettingsFileLimit: the next start would not read it.
 std::optional<QByteArray> SettingsAsText(const QByteArray& current, const StoredSettings& settings);
 
-// Whether the bytes are what a power cut can leave of a record the game wrote: empty,
-// zero-filled, or cut short (no line break at the end, or only the first keys of the ten, as
-// the game writes every key in order every time). A file missing other keys was made by hand,
-// and is read as it stands.
+// Whether the bytes are what a power cut can leave of a record the game wrote: an empty file,
+// or one holding bytes no save writes (the zeros or stale blocks of data that never reached the
+// disk). Text is read as it stands, with or without a last line break, whichever keys it holds
+// in whichever order: a player's edit, or a file of a later version with keys of its own.
 bool IsCutRecord(const QByteArray& bytes);
 
 // `name` as the next start will read it once saved into a file holding `current`: blanks at its
