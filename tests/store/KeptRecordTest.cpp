@@ -193,6 +193,23 @@ TEST_F(KeptRecordTest, ACutInTheSaveAfterAFlushedOneNeverGoesBackPastIt) {
     }
 }
 
+TEST_F(KeptRecordTest, APlayersHardLinkedBackupIsNeverWrittenThrough) {
+    const QString backup = folder.filePath(QStringLiteral("tavrik.ini.backup"));
+    WriteBytes(results, Record(1));
+    ASSERT_EQ(::link(QFile::encodeName(results).constData(), QFile::encodeName(backup).constData()),
+              0);
+    WriteBytes(kept, Record(0)); // a cut left the results whole: they are read and flushed
+    ResultsFile file(results, [] {});
+    StoredSettings settings = file.Load();
+    for (int wins : {2, 3}) {
+        settings.Results.Win1 = wins;
+        file.SaveSoon(settings);
+    }
+    file.SaveNow(settings);
+    EXPECT_EQ(ReadBytes(results), Record(3));
+    EXPECT_EQ(ReadBytes(backup), Record(1));
+}
+
 TEST_F(KeptRecordTest, WhereNoSecondLinkCanBeMadeTheSaveFlushesBeforeItsRename) {
     WriteBytes(results, Record(1));
     auto calls = std::make_shared<std::vector<std::string>>();
