@@ -17,6 +17,7 @@ need_game "$1" Xvfb xdotool gdb xfs_io mkfs.xfs mkfs.ext4 losetup
 skip() { echo "NOTE: power cut: skipped, $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] && losetup -f >/dev/null 2>&1 || skip "it needs root and a free loop device"
 grep -qw xfs /proc/filesystems || skip "the kernel has no XFS"
+[ -f "$1/hold_folder_sync.so" ] || skip "no hold_folder_sync.so in $1"
 scratch_game "$1" || exit 2
 # An installed copy keeps its results in the per-user folder: the disk image, on config/.
 DISK="$SCRATCH/config"
