@@ -17,12 +17,14 @@
 namespace {
 
 const QString Identity = QStringLiteral("0123456789abcdef0123456789abcdef");
+constexpr char Compositor[] = "/run/user/1000/wayland-0";
 
 struct AskCase {
     const char* name;
     friend void PrintTo(const AskCase& c, std::ostream* os) { *os << c.name; }
     QString address; // empty: the test's bus; %1 is a scratch folder
     QString display; // empty: this program's own
+    QString waylandSocket;
     bool tableGoing;
     ForwardAnswer expected;
 };
@@ -41,11 +43,13 @@ protected:
             QThread::msleep(50);
         saved_ = qgetenv("DBUS_SESSION_BUS_ADDRESS");
         qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());
+        qputenv("WAYLAND_DISPLAY", Compositor); // the table's session
     }
     void TearDown() override {
         if (bus_.state() == QProcess::NotRunning)
             return;
         qputenv("DBUS_SESSION_BUS_ADDRESS", saved_);
+        qunsetenv("WAYLAND_DISPLAY");
         bus_.kill();
         bus_.waitForFinished();
     }
@@ -65,8 +69,8 @@ TEST_P(AskedOnTheBus, AnswersAsTheTableStands) {
                      [&](const ForwardRequest& request) { requested.push_back(request); });
     if (c.tableGoing)
         table.Close();
-    const ForwardRequest request{c.display.isEmpty() ? OwnDisplay() : c.display, "launcher_TIME42",
-                                 "token-7"};
+    const ForwardRequest request{c.display.isEmpty() ? OwnDisplay() : c.display, c.waylandSocket,
+                                 "launcher_TIME42", "token-7"};
     const QString address = c.address.isEmpty() ? address_ : c.address.arg(folder_.path());
     // The start waits on its own thread, as a second process would, while the table answers.
     auto reply = std::async(std::launch::async,
@@ -88,12 +92,14 @@ TEST_P(AskedOnTheBus, AnswersAsTheTableStands) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(BusChannel, AskedOnTheBus, testing::Values(
-    AskCase{"SameDisplay", {}, {}, false, ForwardAnswer::Forwarded},
-    AskCase{"OtherDisplay", {}, QStringLiteral("xcb :97"), false, ForwardAnswer::OtherDisplay},
-    AskCase{"TableGoing", {}, {}, true, ForwardAnswer::Ending},
-    AskCase{"NoSuchBus", QStringLiteral("unix:path=/nonexistent/bus"), {}, false,
+    AskCase{"SameDisplay", {}, {}, {}, false, ForwardAnswer::Forwarded},
+    AskCase{"OtherDisplay", {}, QStringLiteral("xcb :97"), {}, false, ForwardAnswer::OtherDisplay},
+    AskCase{"ThroughTheSessionsXwayland", {}, QStringLiteral("xcb :97"), Compositor, false,
+            ForwardAnswer::Forwarded},
+    AskCase{"TableGoing", {}, {}, {}, true, ForwardAnswer::Ending},
+    AskCase{"NoSuchBus", QStringLiteral("unix:path=/nonexistent/bus"), {}, {}, false,
             ForwardAnswer::NoTable},
-    AskCase{"NotALocalBus", QStringLiteral("unixexec:path=/usr/bin/touch,argv1=%1/ran"), {},
+    AskCase{"NotALocalBus", QStringLiteral("unixexec:path=/usr/bin/touch,argv1=%1/ran"), {}, {},
             false, ForwardAnswer::NoTable}),
     [](const testing::TestParamInfo<AskCase>& info) { return info.param.name; });
 // clang-format on

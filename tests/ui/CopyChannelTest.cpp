@@ -51,7 +51,7 @@ TEST(CopyChannel, ListensAgainHoldsAFewCallersAndStillAnswersAStart) {
         ::setrlimit(RLIMIT_NOFILE, &limit);
     QCoreApplication::processEvents();
     ::setrlimit(RLIMIT_NOFILE, &full);
-    const ForwardRequest request{OwnDisplay(), {}, {}};
+    const ForwardRequest request{OwnDisplay(), {}, {}, {}};
     auto reply = std::async(std::launch::async, [&] { return AskRunningCopy(channel, request); });
     while (reply.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
         QCoreApplication::processEvents();

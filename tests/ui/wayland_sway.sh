@@ -5,7 +5,9 @@
 # table). Measured from sway's own tree and from the game's protocol trace (WAYLAND_DEBUG=1):
 # a press on the table's background asks sway to move it (xdg_toplevel.move) and the drag
 # moves it by exactly the mouse's way; both dialogs have the table as parent; a second start
-# with a launcher's activation token gives the table the focus; the close keeps the stored
+# with a launcher's activation token (in XDG_ACTIVATION_TOKEN, or in DESKTOP_STARTUP_ID alone as
+# GNOME 43 passes it) gives the table the focus, and one through sway's Xwayland is forwarded to
+# it as the same screen; the close keeps the stored
 # position, which a Wayland client cannot know. Then on sway's Xwayland, where sway's window
 # manager starts a move from wherever the pointer is when it reads the request, the drag moves
 # the table by exactly the mouse's way too (left out where Xwayland is not installed).
@@ -188,31 +190,58 @@ echo "dialogs given the table as parent: $PARENTED"
 # launcher's that has the keyboard. sway's own default only marks the table urgent; a player who
 # lets activation focus must get the table.
 if [ -x "$BUILD/activation_token" ]; then
-    mkfifo "$SCRATCH/token"
-    WAYLAND_DISPLAY="$SCRATCH/sway/$SOCKET" "$BUILD/activation_token" >"$SCRATCH/token" &
-    LAUNCHER=$!
-    TOKEN=$(timeout 10 head -n 1 "$SCRATCH/token")
-    swaymsg focus_on_window_activation smart >/dev/null
-    _before=$(focused_window)
-    env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SCRATCH/sway/$SOCKET" \
-        XDG_ACTIVATION_TOKEN="$TOKEN" HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
-        XDG_CONFIG_HOME="$SCRATCH/config" "$GAME/huszonegy" >"$SCRATCH/start.log" 2>&1
-    _status=$?
-    _tries=0
-    until [ "$(focused_window)" = "$TITLE" ] || [ "$_tries" -ge 30 ]; do
-        _tries=$((_tries + 1))
-        sleep 0.1
+    # GNOME 43's launchers pass the token as the startup id alone.
+    for carrier in XDG_ACTIVATION_TOKEN DESKTOP_STARTUP_ID; do
+        rm -f "$SCRATCH/token" && mkfifo "$SCRATCH/token"
+        WAYLAND_DISPLAY="$SCRATCH/sway/$SOCKET" "$BUILD/activation_token" >"$SCRATCH/token" &
+        LAUNCHER=$!
+        TOKEN=$(timeout 10 head -n 1 "$SCRATCH/token")
+        swaymsg focus_on_window_activation smart >/dev/null
+        _before=$(focused_window)
+        env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SCRATCH/sway/$SOCKET" \
+            "$carrier=$TOKEN" HOME="$SCRATCH/home" XDG_RUNTIME_DIR="$SCRATCH/runtime" \
+            XDG_CONFIG_HOME="$SCRATCH/config" "$GAME/huszonegy" >"$SCRATCH/start.log" 2>&1
+        _status=$?
+        _tries=0
+        until [ "$(focused_window)" = "$TITLE" ] || [ "$_tries" -ge 30 ]; do
+            _tries=$((_tries + 1))
+            sleep 0.1
+        done
+        _after=$(focused_window)
+        kill "$LAUNCHER" 2>/dev/null
+        LAUNCHER=
+        echo "sway, a start with token \"$TOKEN\" in $carrier: status $_status, focus from \"$_before\" to \"$_after\""
+        if [ "$_before" = "$TITLE" ] || [ "$_status" -ne 0 ] || [ "$_after" != "$TITLE" ]; then
+            echo "FAIL: a start with the launcher's token in $carrier did not focus the table" >&2
+            FAILURES=$((FAILURES + 1))
+        fi
     done
-    _after=$(focused_window)
-    kill "$LAUNCHER" 2>/dev/null
-    LAUNCHER=
-    echo "sway, a start with token \"$TOKEN\": status $_status, focus from \"$_before\" to \"$_after\""
-    if [ "$_before" = "$TITLE" ] || [ "$_status" -ne 0 ] || [ "$_after" != "$TITLE" ]; then
-        echo "FAIL: a start with the launcher's token did not focus the table" >&2
-        FAILURES=$((FAILURES + 1))
-    fi
 else
     echo "NOTE: activation_token is not built (libwayland-dev, wayland-protocols): no token tried"
+fi
+
+# A start through the session's own Xwayland, as the game chooses where both are there, reaches
+# the native table: one screen of one session, not "another screen".
+if [ "$XWAYLAND" = force ] && command -v xhost >/dev/null; then
+    # One command each: sway itself splits its commands at semicolons.
+    swaymsg exec "echo \$DISPLAY >$SCRATCH/sway/display" >/dev/null
+    swaymsg exec "xhost +si:localuser:$(id -un)" >/dev/null
+    sleep 1
+    env QT_QPA_PLATFORM=xcb DISPLAY="$(cat "$SCRATCH/sway/display")" \
+        WAYLAND_DISPLAY="$SCRATCH/sway/$SOCKET" HOME="$SCRATCH/home" \
+        XDG_RUNTIME_DIR="$SCRATCH/runtime" XDG_CONFIG_HOME="$SCRATCH/config" \
+        "$GAME/huszonegy" >"$SCRATCH/xwayland-start.log" 2>&1 &
+    _start=$!
+    if wait_for_end "$_start" 10; then
+        wait "$_start"
+        _status=$?
+    else
+        kill -KILL "$_start"
+        _status=stuck
+    fi
+    echo "sway, a start through Xwayland while the table runs natively: status $_status"
+    [ "$_status" = 0 ] ||
+        { echo "FAIL: a start through Xwayland was not forwarded to the native table" >&2; FAILURES=$((FAILURES + 1)); }
 fi
 
 click_table 491 19

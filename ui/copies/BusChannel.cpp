@@ -21,6 +21,7 @@ const QString OtherDisplayError = QStringLiteral("hu.tarvesz.Huszonegy.Error.Oth
 // Platform data of our own: the display the start was made on. Callers without it (GLib's
 // `gapplication`, a desktop's launcher) bring the table forward wherever it is.
 const QString DisplayKey = QStringLiteral("hu.tarvesz.huszonegy.display");
+const QString WaylandKey = QStringLiteral("hu.tarvesz.huszonegy.wayland");
 // A second start waits for the table's answer no longer than this.
 constexpr int AnswerLimitMs = 3000;
 // The copy's own connection, apart from the one Qt's accessibility bridge may open, and the
@@ -70,7 +71,7 @@ std::optional<bool> SameUser(const QDBusConnection& bus, const QString& peer) {
 ForwardReply AskOn(QDBusConnection& bus, const QString& name, const ForwardRequest& request) {
     if (SameUser(bus, name) == false)
         return {ForwardAnswer::Foreign, {}};
-    QVariantMap data{{DisplayKey, request.display}};
+    QVariantMap data{{DisplayKey, request.display}, {WaylandKey, request.waylandSocket}};
     if (!request.startupId.isEmpty())
         data.insert(QStringLiteral("desktop-startup-id"), QString::fromUtf8(request.startupId));
     if (!request.activationToken.isEmpty())
@@ -130,11 +131,11 @@ private:
             sendErrorReply(QDBusError::AccessDenied);
             return;
         }
-        ForwardRequest request{data.value(DisplayKey).toString(),
+        ForwardRequest request{data.value(DisplayKey).toString(), data.value(WaylandKey).toString(),
                                data.value(QStringLiteral("desktop-startup-id")).toString().toUtf8(),
                                data.value(QStringLiteral("activation-token")).toString().toUtf8()};
         const QString here = OwnDisplay();
-        if (data.contains(DisplayKey) && request.display != here) {
+        if (data.contains(DisplayKey) && !OnOwnScreen(request.display, request.waylandSocket)) {
             sendErrorReply(OtherDisplayError, here);
             return;
         }

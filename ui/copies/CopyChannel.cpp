@@ -39,6 +39,7 @@ QByteArray Field(const char* name, const QByteArray& value) {
 
 QByteArray Encode(const ForwardRequest& request) {
     return "huszonegy-forward 1\n" + Field("display", request.display.toUtf8()) +
+           Field("wayland", request.waylandSocket.toUtf8()) +
            Field("startup-id", request.startupId) + Field("token", request.activationToken) + '\n';
 }
 
@@ -53,6 +54,8 @@ std::optional<ForwardRequest> Decode(const QByteArray& bytes) {
         const QByteArray value = QByteArray::fromPercentEncoding(line.mid(blank + 1));
         if (name == "display")
             request.display = QString::fromUtf8(value);
+        else if (name == "wayland")
+            request.waylandSocket = QString::fromUtf8(value);
         else if (name == "startup-id")
             request.startupId = value;
         else if (name == "token")
@@ -150,7 +153,7 @@ private:
         if (!request)
             return Finish();
         const QString here = OwnDisplay();
-        const bool same = request->display == here;
+        const bool same = OnOwnScreen(request->display, request->waylandSocket);
         // A few dozen bytes into an empty socket: they fit, and a caller that does not read
         // them loses only its own answer.
         const QByteArray answer =

@@ -13,6 +13,7 @@ class QTimer;
 
 struct ForwardRequest {
     QString display;            // where the start was made, as OwnDisplay() names it
+    QString waylandSocket;      // its Wayland session, as OwnWaylandSocket() names it
     QByteArray startupId;       // the launcher's DESKTOP_STARTUP_ID (X11)
     QByteArray activationToken; // the launcher's XDG_ACTIVATION_TOKEN (Wayland)
 };

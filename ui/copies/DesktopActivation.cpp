@@ -88,10 +88,12 @@ void BringForward(QWidget& window, const ForwardRequest& request) {
     if (platform == QLatin1String("xcb")) {
         ActivateOnX11(window, request.startupId);
     } else if (platform.startsWith(QLatin1String("wayland")) &&
-               !request.activationToken.isEmpty()) {
+               !(request.activationToken.isEmpty() && request.startupId.isEmpty())) {
         // Qt's Wayland client hands this token to the compositor at the next activation and
-        // forgets it, so the two go together.
-        qputenv("XDG_ACTIVATION_TOKEN", request.activationToken);
+        // forgets it, so the two go together. GNOME 43's launchers (GLib 2.74) pass the token
+        // only as the startup id.
+        qputenv("XDG_ACTIVATION_TOKEN",
+                request.activationToken.isEmpty() ? request.startupId : request.activationToken);
         window.activateWindow();
     } else {
         window.activateWindow();

@@ -46,6 +46,18 @@ QString OwnDisplay() {
     return platform;
 }
 
+QString OwnWaylandSocket() {
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (name.isEmpty() || name.startsWith(u'/'))
+        return name;
+    return qEnvironmentVariable("XDG_RUNTIME_DIR") + u'/' + name;
+}
+
+bool OnOwnScreen(const QString& display, const QString& waylandSocket) {
+    return display == OwnDisplay() ||
+           (!waylandSocket.isEmpty() && waylandSocket == OwnWaylandSocket());
+}
+
 QString ShortDisplayName(const QString& display) {
     // The platform's word before the name ("xcb", "wayland") means nothing to a player, nor
     // does the folder of a Wayland socket.

@@ -8,6 +8,15 @@
 // The display this program shows its windows on: the window system and its display name.
 QString OwnDisplay();
 
+// The Wayland compositor of this program's session, as the path of its socket; empty outside
+// a Wayland session. A client of the compositor's own Xwayland has it too.
+QString OwnWaylandSocket();
+
+// Whether a start made on `display` in the Wayland session `waylandSocket` (empty: none) is
+// on this program's screen: the same display, or the same Wayland session, natively or
+// through its Xwayland.
+bool OnOwnScreen(const QString& display, const QString& waylandSocket);
+
 // The X server a DISPLAY value names, in one spelling: ":N", ":N.S", "unix:N" and
 // "/tmp/.X11-unix/XN" are all ":N" (the local server N); a remote "host:N.S" is "host:N".
 QString XServerName(const QString& display);

@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // Taken before Qt reads and clears them: a second start passes them to the running table.
-    ForwardRequest launch{{}, qgetenv("DESKTOP_STARTUP_ID"), qgetenv("XDG_ACTIVATION_TOKEN")};
+    ForwardRequest launch{{}, {}, qgetenv("DESKTOP_STARTUP_ID"), qgetenv("XDG_ACTIVATION_TOKEN")};
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("huszonegy"));
     // No application display name: on X11 Qt appends it to every caption, and the dialogs
@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
     if (!folderFound)
         return 1;
     launch.display = OwnDisplay();
+    launch.waylandSocket = OwnWaylandSocket();
     const QString resultsPath = SettingsFilePath(ProgramDir.real);
 
     // Two tables on one file would each overwrite the other's deals: the player gets the one
