@@ -2,7 +2,8 @@
 # The table on desktops people set up, under openbox on a 1366x768 X server with a 32-px panel:
 # the contrast check of the widget tests in a light and three dark themes (GTK's among them); at
 # Xft.dpi 120 to 192 (1.25x to 2x) the table brought back from off the screen in the free area's
-# corner to the pixel, a deal played by clicks, the winner's box beside. Usage: $0 BUILD
+# corner to the pixel, a deal played by clicks, the winner's box beside; the desktop portal's
+# dark choice followed by the settings while they are open. Usage: $0 BUILD
 # Exit 77 when Xvfb, openbox, the X tools, the panel helper or a dark theme are missing.
 set -u
 # Under the sanitizers: what the desktop's D-Bus library keeps at exit is not the game's leak.
@@ -53,4 +54,48 @@ for dpi in 120 144 168 192; do
     [ "$WINS" = 1 ] || fail "$dpi dpi: the deal was not settled ($WINS games won)"
     end_process "$RUNNING" 10; RUNNING=
 done
+
+# The desktop's dark choice through the portal, followed while the game runs: the settings
+# dialog's ground is dark while the portal says 1, and light again once it says 0.
+if command -v dbus-daemon >/dev/null && command -v import >/dev/null &&
+    /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null; then
+    echo "Xft.dpi: 96" | xrdb -merge
+    BUS="unix:path=$SCRATCH/bus"
+    dbus-daemon --session --nofork --address="$BUS" >"$SCRATCH/bus.log" 2>&1 &
+    BUS_PID=$!
+    for _ in $(seq 50); do [ -S "$SCRATCH/bus" ] && break; sleep 0.1; done
+    mkfifo "$SCRATCH/scheme"
+    DBUS_SESSION_BUS_ADDRESS=$BUS /usr/bin/python3 "$(dirname "$0")/portal_standin.py" 1 \
+        <"$SCRATCH/scheme" >"$SCRATCH/portal.log" 2>&1 &
+    PORTAL=$!
+    exec 7>"$SCRATCH/scheme"
+    for _ in $(seq 50); do grep -q ready "$SCRATCH/portal.log" && break; sleep 0.1; done
+    printf '[Screen]\r\nLeft=100\r\nTop=100\r\n' >"$SCRATCH/game/tavrik.ini"
+    launch_game env DBUS_SESSION_BUS_ADDRESS="$BUS"
+    sleep 1
+    xdotool windowfocus "$TABLE" 2>/dev/null
+    xdotool key --clearmodifiers alt+Return
+    DIALOG=$(wait_for_window "$RUNNING" 10 "$TABLE") || fail "portal: the settings did not open"
+    # ground: the dialog's mean brightness, 0 to 100, raised first: what another window covers
+    # of it is not drawn on Xvfb.
+    ground() { xdotool windowraise "$DIALOG" && sleep 0.3 &&
+        import -window "$DIALOG" "$SCRATCH/dialog.png" &&
+        convert "$SCRATCH/dialog.png" -colorspace Gray -format '%[fx:int(100*mean)]' info:; }
+    sleep 0.5
+    DARK=$(ground)
+    echo 0 >&7
+    for _ in $(seq 10); do
+        sleep 0.5
+        LIGHT=$(ground)
+        [ "${LIGHT:-0}" -lt 55 ] || break
+    done
+    echo "portal: the settings' ground $DARK with color-scheme 1, $LIGHT after it changed to 0"
+    [ "${DARK:-100}" -le 35 ] || fail "portal: the settings are not dark under color-scheme 1"
+    [ "${LIGHT:-0}" -ge 55 ] || fail "portal: the settings did not turn light at color-scheme 0"
+    end_process "$RUNNING" 10; RUNNING=
+    exec 7>&-
+    kill "$PORTAL" "$BUS_PID" 2>/dev/null
+else
+    echo "portal: skipped, no dbus-daemon, ImageMagick or Python's D-Bus"
+fi
 [ "$FAILURES" -eq 0 ] || { echo "$FAILURES failures" >&2; exit 1; }

@@ -1,12 +1,12 @@
 #include "ui/copies/BusChannel.h"
 
+#include "app/SessionBus.h"
 #include "ui/copies/DisplayName.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QThread>
 
 #include <unistd.h>
@@ -37,23 +37,6 @@ QString BusName(const QString& identity) {
 // The object path the freedesktop interface lives at: the name with dots as slashes.
 QString ObjectPath(const QString& name) {
     return u'/' + QString(name).replace(u'.', u'/');
-}
-
-// A connection to the bus at `address`, named `connection`; none when it does not answer.
-std::optional<QDBusConnection> Connect(const QString& address, const QString& connection) {
-    if (address.isEmpty())
-        return std::nullopt;
-    QDBusConnection bus = QDBusConnection::connectToBus(address, connection);
-    if (!bus.isConnected()) {
-        // A connection of that name to a bus that has gone since: a new one.
-        QDBusConnection::disconnectFromBus(connection);
-        bus = QDBusConnection::connectToBus(address, connection);
-    }
-    if (!bus.isConnected() || bus.interface() == nullptr) {
-        QDBusConnection::disconnectFromBus(connection);
-        return std::nullopt;
-    }
-    return bus;
 }
 
 // Whether the bus knows the connection `peer` for the same user as this one. Asked of the bus,
@@ -97,19 +80,6 @@ ForwardReply AskOn(QDBusConnection& bus, const QString& name, const ForwardReque
 
 } // namespace
 
-QString PlayersSessionBusAddress() {
-    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
-    if (!address.isEmpty())
-        return address.startsWith(QLatin1String("autolaunch:")) ? QString() : address;
-    // Where systemd starts the bus with the login, nothing names it but its place.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QFileInfo socket(runtime + QStringLiteral("/bus"));
-    if (!runtime.startsWith(u'/') || !socket.exists() || socket.isSymLink() ||
-        socket.ownerId() != ::geteuid() || socket.isFile() || socket.isDir())
-        return {};
-    return QStringLiteral("unix:path=") + socket.filePath();
-}
-
 // What the bus calls on the table: Activate, and Open, which brings the table forward too (the
 // game opens no files). Requests from any other user are refused.
 class BusChannel::Application : public QObject, protected QDBusContext {
@@ -148,7 +118,7 @@ private:
 
 BusChannel::BusChannel(const QString& identity, QObject* parent)
     : QObject(parent), address_(PlayersSessionBusAddress()),
-      bus_(Connect(address_, ConnectionName)), name_(BusName(identity)) {
+      bus_(ConnectToBus(address_, ConnectionName)), name_(BusName(identity)) {
     if (!bus_ || identity.isEmpty())
         return;
     QDBusConnectionInterface* daemon = bus_->interface();
@@ -197,7 +167,7 @@ ForwardReply BusChannel::AskAt(const QString& address, const QString& identity,
         !address.contains(u';') && (address.startsWith(QLatin1String("unix:path=")) ||
                                     address.startsWith(QLatin1String("unix:abstract=")));
     std::optional<QDBusConnection> bus =
-        local ? Connect(address, NotedConnectionName) : std::nullopt;
+        local ? ConnectToBus(address, NotedConnectionName) : std::nullopt;
     const QString name = BusName(identity);
     if (!bus || !bus->interface()->isServiceRegistered(name).value())
         return {ForwardAnswer::NoTable, {}};

@@ -16,10 +16,6 @@
 
 #include <optional>
 
-// The address of the player's session bus: the one DBUS_SESSION_BUS_ADDRESS names, else the
-// one in the runtime folder; empty where there is neither. Never one that starts a bus.
-QString PlayersSessionBusAddress();
-
 class BusChannel : public QObject {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "store/disk/SettingsFile.h"
 #include "ui/copies/CopyMeeting.h"
 #include "ui/copies/DisplayName.h"
+#include "ui/look/DesktopColorScheme.h"
 #include "ui/look/Fonts.h"
 #include "ui/look/ToolTipStyle.h"
 #include "ui/start/CommandLine.h"
@@ -162,6 +163,7 @@ int main(int argc, char** argv) {
     }
     RegisterWindowsFonts();
     InstallToolTipStyle();
+    FollowDesktopColorScheme(application);
     // The one owner of the results and their file, for as long as the program runs.
     auto keeper = std::make_unique<ResultsKeeper>(resultsPath, std::move(meeting));
     int status = 0;
