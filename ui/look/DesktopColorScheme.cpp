@@ -60,7 +60,8 @@ class ColorSchemeFollower : public QObject {
 public:
     ColorSchemeFollower(QApplication& application, QDBusConnection bus)
         : QObject(&application), own_(QGuiApplication::palette()) {
-        // Taken as the whole message: the value's variant does not match a QDBusVariant slot.
+        // Taken as the whole message: Qt D-Bus refuses a slot that takes the value as a
+        // QDBusVariant.
         bus.connect(Portal, PortalPath, Settings, QStringLiteral("SettingChanged"), this,
                     SLOT(Changed(QDBusMessage)));
         QDBusMessage read =
@@ -87,15 +88,19 @@ private slots:
     }
 
 private:
-    // 1: dark preferred; 0 (no preference) and 2 (light) leave the palette the game started with.
+    // 1: dark preferred; 0 (no preference) and 2 (light) leave the palette the game started with,
+    // untouched until a dark one was set, so the platform's own changes still reach it.
     void Apply(const QVariant& scheme) {
         bool known = false;
-        const uint value = scheme.toUInt(&known);
-        if (known)
-            QApplication::setPalette(value == 1 ? DarkPalette() : own_);
+        const bool dark = scheme.toUInt(&known) == 1;
+        if (!known || dark == dark_)
+            return;
+        dark_ = dark;
+        QApplication::setPalette(dark ? DarkPalette() : own_);
     }
 
     QPalette own_;
+    bool dark_ = false;
 };
 
 } // namespace
