@@ -58,13 +58,13 @@ RunningCopyLock::~RunningCopyLock() {
         ::close(fd_); // the lock goes with it
 }
 
-void RunningCopyLock::Take() {
+void RunningCopyLock::Take(bool mayRepair) {
     state_ = State::Unavailable;
     holder_ = 0;
     fd_ = OpenOwnFile(path_, O_RDWR | O_CREAT);
     if (fd_ < 0) {
         if (errno == EACCES || errno == EROFS || errno == EPERM)
-            AskReadOnly();
+            AskReadOnly(mayRepair);
         return;
     }
     // A record lock, not flock: it is never handed to a child process, and the system says
@@ -81,9 +81,7 @@ void RunningCopyLock::Take() {
         if (holder < 0)
             break;
         if (holder > 0) {
-            state_ = State::HeldElsewhere;
-            holder_ = holder == 1 ? 0 : holder;
-            ReadNote(fd_);
+            HeldBy(holder, fd_);
             break;
         }
     }
@@ -91,30 +89,25 @@ void RunningCopyLock::Take() {
     fd_ = -1;
 }
 
-void RunningCopyLock::AskReadOnly() {
+void RunningCopyLock::AskReadOnly(bool mayRepair) {
     const int fd = OpenOwnFile(path_, O_RDONLY);
     if (fd < 0)
         return; // missing in a folder we cannot write, or not ours: unavailable
     const pid_t holder = OtherHolder(fd);
-    if (holder > 0) {
-        state_ = State::HeldElsewhere;
-        holder_ = holder == 1 ? 0 : holder;
-        ReadNote(fd);
-    }
+    if (holder > 0)
+        HeldBy(holder, fd);
     // Nobody holds the player's own file, which was only made read-only: writable again, and
     // taken. On a read-only file system it stays unavailable.
-    const bool repaired = holder == 0 && ::fchmod(fd, 0600) == 0;
+    const bool repaired = mayRepair && holder == 0 && ::fchmod(fd, 0600) == 0;
     ::close(fd);
-    if (repaired) {
-        fd_ = OpenOwnFile(path_, O_RDWR);
-        struct flock lock = WholeFile(F_WRLCK);
-        if (fd_ >= 0 && ::fcntl(fd_, F_SETLK, &lock) == 0) {
-            state_ = State::Held;
-        } else if (fd_ >= 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
+    if (repaired)
+        Take(false);
+}
+
+void RunningCopyLock::HeldBy(pid_t holder, int fd) {
+    state_ = State::HeldElsewhere;
+    holder_ = holder == 1 ? 0 : holder;
+    ReadNote(fd);
 }
 
 void RunningCopyLock::Renew() {

@@ -42,9 +42,11 @@ public:
     const QByteArray& HoldersNote() const { return note_; }
 
 private:
-    void Take();
+    // Once made writable again, a read-only lock file is tried once more, not repaired again.
+    void Take(bool mayRepair = true);
     // The file cannot be opened for writing: who holds it, read through a read-only open.
-    void AskReadOnly();
+    void AskReadOnly(bool mayRepair);
+    void HeldBy(pid_t holder, int fd);
     void ReadNote(int fd);
     void WriteNote();
 

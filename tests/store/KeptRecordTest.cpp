@@ -132,22 +132,18 @@ TEST_F(KeptRecordTest, ACutInTheSaveAfterAFlushedOneNeverGoesBackPastIt) {
         const SaveCalls real = SystemSaveCalls();
         SaveCalls& calls = CurrentSaveCalls();
         const auto failed = [] { return errno = EIO, -1; };
-        calls.open = [=](const char* p, int f, mode_t m) {
-            return disk->Reaches() ? real.open(p, f, m) : failed();
+        // The system's own call, made only while the power is on.
+        const auto powered = [disk, failed](auto call) {
+            return [disk, failed, call](auto... arguments) {
+                return disk->Reaches() ? call(arguments...) : failed();
+            };
         };
-        calls.fchmod = [=](int fd, mode_t m) {
-            return disk->Reaches() ? real.fchmod(fd, m) : failed();
-        };
-        calls.write = [=](int fd, const void* d, size_t n) {
-            return disk->Reaches() ? real.write(fd, d, n) : failed();
-        };
-        calls.rename = [=](const char* a, const char* b) {
-            return disk->Reaches() ? real.rename(a, b) : failed();
-        };
-        calls.link = [=](const char* a, const char* b) {
-            return disk->Reaches() ? real.link(a, b) : failed();
-        };
-        calls.unlink = [=](const char* p) { return disk->Reaches() ? real.unlink(p) : failed(); };
+        calls.open = powered(real.open);
+        calls.fchmod = powered(real.fchmod);
+        calls.write = powered(real.write);
+        calls.rename = powered(real.rename);
+        calls.link = powered(real.link);
+        calls.unlink = powered(real.unlink);
         calls.fsync = [=](int fd) {
             struct stat status {};
             ::fstat(fd, &status);
