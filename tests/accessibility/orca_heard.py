@@ -1,10 +1,11 @@
 """What Orca itself speaks while a player uses the game with the keyboard alone.
 
 Starts the accessibility bus, openbox, Orca with its debug log and the game; opens the
-settings, tabs to the stake, closes them, presses F3 between deals, plays one deal with F2,
+settings, tabs to the stake and back, closes them, presses F3 between deals, plays one deal with F2,
 F3 and F4, closes the winner box, opens and closes the about box and sends the table to the
 taskbar with Esc. Then reads Orca's SPEECH OUTPUT lines, each counted to the key pressed
-last before it, and fails when a field is read short, the start or a key goes unanswered, a
+last before it, and fails when a field is read short, without its label or twice, the
+settings' name comes after what is in them, the start or a key goes unanswered, a
 hidden card or total of the Bank or Vuru is spoken before the deal ends, or the about box's
 version or headings go unspoken.
 """
@@ -140,7 +141,7 @@ def play():
                          capture_output=True, text=True, check=True).stdout.split()[0]
     subprocess.run(["xdotool", "windowactivate", "--sync", wid], check=True)
     pump(3.0)
-    for press in ("alt+Return", "Tab", "Escape", "F3", "F2", "F3"):
+    for press in ("alt+Return", "Tab", "shift+Tab", "Escape", "F3", "F2", "F3"):
         key(press)
     if not any(role == "notification" and "Vuru:" in name and "összesen" in name.split("Vuru:")[1]
                for _, role, name in heard):
@@ -165,10 +166,17 @@ def check(lines):
 
     if not said(-1, "pénz"):
         fail("at the start only %r was spoken" % after(lines, -1))
-    if not said(keys.index("alt+Return"), r"(?<!\w)%s selected" % PLAYER):
-        fail("the name field was not read whole")
-    if not said(keys.index("Tab"), r"(?<!\d)%s selected" % STAKE):
-        fail("the stake field was not read whole")
+    # Each field once, with its label, and the dialog's name before anything in it.
+    for press, label, value in (("alt+Return", "Az én nevem", PLAYER), ("Tab", "Tét", STAKE),
+                                ("shift+Tab", "Az én nevem", PLAYER)):
+        spoken = " ".join(after(lines, keys.index(press)))
+        if not re.search(r"%s text\W+%s selected" % (label, value), spoken):
+            fail("%s did not read the field %r whole with its label: %r" % (press, label, spoken))
+        if len(re.findall(r"(?<!\w)%s(?!\w)" % value, spoken)) != 1 or "unselected" in spoken:
+            fail("%s read more than the field %r once: %r" % (press, label, spoken))
+    spoken = " ".join(after(lines, keys.index("alt+Return")))
+    if not re.search(r"^\W*(?:left alt\W*)?Beállítások dialog", spoken):
+        fail("the settings' name did not come first: %r" % spoken)
     if not said(keys.index("Escape"), "pénz"):
         fail("where the table stands was not spoken when the settings closed")
     if not said(keys.index("F3"), "Nincs leosztás"):

@@ -5,6 +5,7 @@
 #include "store/record/IntegerText.h"
 #include "store/record/ProfileText.h"
 #include "ui/dialogs/DialogFrame.h"
+#include "ui/speech/FocusSelectingLineEdit.h"
 #include "ui/speech/TableAccessibility.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Label1 = new QLabel(tr("Az én nevem"), this);
     Label1->move(12, 12);
     Label1->adjustSize();
-    Edit1 = new QLineEdit(this);
+    Edit1 = new FocusSelectingLineEdit(this);
     Edit1->setGeometry(12, 28, 125, 21);
     // No longer than a read of the settings file gives back, so the name on the table is the
     // one the next start finds.
@@ -30,7 +31,7 @@ Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Label2 = new QLabel(tr("Tét"), this);
     Label2->move(12, 56);
     Label2->adjustSize();
-    Edit2 = new QLineEdit(this);
+    Edit2 = new FocusSelectingLineEdit(this);
     Edit2->setGeometry(12, 72, 125, 21);
     Label2->setBuddy(Edit2);
 
@@ -49,7 +50,7 @@ void Tfrm_Beallit::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The usual first wish is a new name, so typing replaces the old one outright.
     Edit1->setFocus(Qt::OtherFocusReason);
-    Edit1->selectAll();
+    Edit1->SelectAllForFocus();
 }
 
 bool ShowSettingsDialog(TBeall& results, const QString& resultsPath, QWidget* owner) {

@@ -1,13 +1,14 @@
 #pragma once
 // The settings dialog: the player's name and the stake.
 
+#include "ui/speech/FocusSelectingLineEdit.h"
+
 #include <QDialog>
 
 #include <functional>
 
 struct TBeall;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 class Tfrm_Beallit : public QDialog {
@@ -16,9 +17,9 @@ public:
     explicit Tfrm_Beallit(QWidget* parent = nullptr);
 
     QLabel* Label1;
-    QLineEdit* Edit1; // the player's name
+    FocusSelectingLineEdit* Edit1; // the player's name
     QLabel* Label2;
-    QLineEdit* Edit2; // the stake, as typed
+    FocusSelectingLineEdit* Edit2; // the stake, as typed
     QPushButton* Button1;
     QPushButton* Button2;
 
