@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -58,6 +59,18 @@ QRect PlaceOfBox(const QWidget* owner, const QWidget* box, QSize frame) {
     if (table == nullptr || !table->isVisible() || table->screen() == nullptr)
         return AreaOfOwner(owner, box);
     return BesideTable(table->frameGeometry(), frame, table->screen()->availableGeometry());
+}
+
+// GNOME's window manager attaches a modal box to the window it belongs to and holds it over
+// that window's middle, whatever place the game asks for: the winner's box would hide Vuru's
+// cards. On X11 the box belongs to the program's windows as a group instead; the window
+// managers keep it above all of them all the same, and Qt still keeps the table from input
+// until it is closed. A Wayland compositor places it by its owner, which it must know.
+void KeepOffOwnersMiddle(QMessageBox& box) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || box.parentWidget() == nullptr)
+        return;
+    box.winId();
+    box.windowHandle()->setTransientParent(nullptr);
 }
 
 } // namespace
@@ -108,6 +121,7 @@ bool ShowBox(const BoxRequest& request) {
     box.setWindowFlags(DialogFrameFlags);
     const QWidget* owner = request.owner;
     CentreWhenShown(box, [owner, &box](QSize frame) { return PlaceOfBox(owner, &box, frame); });
+    KeepOffOwnersMiddle(box);
     box.exec();
     return box.clickedButton() == accept;
 }
