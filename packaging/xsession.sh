@@ -141,19 +141,22 @@ stop_private_x() {
 }
 
 # wait_for_window PID SECONDS [OTHER_THAN]
-# Prints the id of the first visible window of process PID, leaving out the window
-# OTHER_THAN (a dialog opened over the main window). Returns 2 when the process ended before
-# showing one, 1 when SECONDS pass without one.
+# Prints the id of the first visible window of process PID; given OTHER_THAN (the main
+# window), the first dialog or box opened over it, told from the main window's native children
+# by the window it is transient for. Returns 2 when the process ended before showing one, 1
+# when SECONDS pass without one.
 wait_for_window() {
     _tries=0
     while [ "$_tries" -lt $(($2 * 10)) ]; do
         process_alive "$1" || return 2
-        _window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null |
-            grep -v -x "${3:-none}" | head -n 1)
-        if [ -n "$_window" ]; then
-            echo "$_window"
-            return 0
-        fi
+        for _window in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null |
+            grep -v -x "${3:-none}"); do
+            if [ $# -lt 3 ] || xprop -id "$_window" WM_TRANSIENT_FOR 2>/dev/null |
+                grep -q 'window id'; then
+                echo "$_window"
+                return 0
+            fi
+        done
         _tries=$((_tries + 1))
         sleep 0.1
     done

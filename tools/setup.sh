@@ -8,7 +8,7 @@ libgtest-dev xvfb xauth xdotool imagemagick openbox x11-utils x11-session-utils 
 fonts-comic-neue fonts-wine fonts-liberation fonts-dejavu-core desktop-file-utils appstream appstream-compose \
 dpkg-dev file valgrind libxcb1-dev lintian groff-base man-db dbus-daemon at-spi2-core \
 python3-pyatspi orca speech-dispatcher qt6-wayland weston sway mutter adwaita-qt6 qt6ct qt6-gtk-platformtheme xwayland \
-libwayland-dev wayland-protocols pkg-config gdb xfsprogs e2fsprogs mount bubblewrap"
+libwayland-dev wayland-protocols pkg-config gdb xfsprogs e2fsprogs mount bubblewrap xsettingsd"
 missing=""
 for p in $PACKAGES; do
     # Installed is installed, also when the package is held at its version.

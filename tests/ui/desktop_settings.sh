@@ -3,7 +3,8 @@
 # the contrast check of the widget tests in a light and three dark themes (GTK's among them); at
 # Xft.dpi 120 to 192 (1.25x to 2x) the table brought back from off the screen in the free area's
 # corner to the pixel, a deal played by clicks, the winner's box beside; the desktop portal's
-# dark choice followed by the settings while they are open. Usage: $0 BUILD
+# dark choice followed by the settings while they are open; a text size changed while the game
+# runs followed at once. Usage: $0 BUILD
 # Exit 77 when Xvfb, openbox, the X tools, the panel helper or a dark theme are missing.
 set -u
 # Under the sanitizers: what the desktop's D-Bus library keeps at exit is not the game's leak.
@@ -54,6 +55,34 @@ for dpi in 120 144 168 192; do
     [ "$WINS" = 1 ] || fail "$dpi dpi: the deal was not settled ($WINS games won)"
     end_process "$RUNNING" 10; RUNNING=
 done
+
+# A text size changed on the desktop while the game runs reaches X11 programs through the
+# XSETTINGS manager's Xft/DPI: within a second, with no focus change, the table grows or shrinks
+# and stays whole in the free area, however far down the screen it stood.
+if command -v xsettingsd >/dev/null; then
+    echo "Xft.dpi: 96" | xrdb -merge
+    echo 'Xft/DPI 98304' >"$SCRATCH/xsettings"
+    xsettingsd -c "$SCRATCH/xsettings" >"$SCRATCH/xsettingsd.log" 2>&1 &
+    XSETTINGS=$!
+    sleep 1
+    printf '[Screen]\r\nLeft=800\r\nTop=240\r\n' >"$SCRATCH/game/tavrik.ini"
+    launch_game && sleep 1
+    for dpi in 144 192 96; do
+        echo "Xft/DPI $((dpi * 1024))" >"$SCRATCH/xsettings"
+        kill -HUP "$XSETTINGS"
+        sleep 1
+        set -- $(frame_rect "$TABLE")
+        echo "Xft/DPI $dpi while running: the table is $(($3 - $1))x$(($4 - $2)) at $1,$2 to $3,$4"
+        [ "$1" -ge 0 ] && [ "$2" -ge 32 ] && [ "$3" -le 1366 ] && [ "$4" -le 768 ] ||
+            fail "$dpi dpi while running: table off the free area"
+        [ "$dpi" = 96 ] || [ "$(($3 - $1))" -gt 512 ] || fail "$dpi dpi while running: the table kept its size"
+    done
+    [ "$(($3 - $1))" = 512 ] || fail "back at 96 dpi the table is not at its own size"
+    end_process "$RUNNING" 10; RUNNING=
+    kill "$XSETTINGS" 2>/dev/null
+else
+    echo "live text size: skipped, no xsettingsd"
+fi
 
 # The desktop's dark choice through the portal, followed while the game runs: the settings
 # dialog's ground is dark while the portal says 1, and light again once it says 0.

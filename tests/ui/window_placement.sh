@@ -33,22 +33,8 @@ GAME="$SCRATCH/game"
 # visible_windows: the ids of the game's visible windows, one a line.
 visible_windows() { xdotool search --onlyvisible --pid "$RUNNING" 2>/dev/null | sort -u; }
 
-# new_window SECONDS: the game's visible dialog or box, told from the table's native children
-# by the window it is transient for.
-new_window() {
-    _tries=0
-    while [ "$_tries" -lt $(($1 * 10)) ]; do
-        for _candidate in $(visible_windows); do
-            if xprop -id "$_candidate" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'window id'; then
-                echo "$_candidate"
-                return 0
-            fi
-        done
-        _tries=$((_tries + 1))
-        sleep 0.1
-    done
-    return 1
-}
+# new_window SECONDS: the one visible window of the game that is not the table.
+new_window() { wait_for_window "$RUNNING" "$1" "$TABLE"; }
 
 # check_beside WHAT WINDOW: the window's frame overlaps none of the table and lies wholly on
 # the screen.

@@ -267,13 +267,41 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
     watchingScreen_ = true;
     // Moved to a screen of another resolution or size, the table is drawn anew for it, shrunk
     // where it would not fit; the cards are read again as at any other change of the table.
+    // It is not moved: the player may still be dragging it there.
     connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
         RunGuarded([this, screen] {
+            FollowScreen(screen);
             FitInto(AreaOf(screen));
             DrawWindowPictures();
             ShowCards();
         });
     });
+    FollowScreen(windowHandle()->screen());
+}
+
+void Tfrm_Main::FollowScreen(QScreen* followed) {
+    delete screenWatch_;
+    screenWatch_ = new QObject(this);
+    if (followed == nullptr)
+        return;
+    // A text size or resolution changed on the desktop while the game runs (GNOME's Large
+    // Text, a new scale, a panel added) comes as several changes of the screen in a row; the
+    // table follows them once, as the start would have sized it, and stays whole on the screen.
+    const auto refit = [this] {
+        QTimer::singleShot(0, screenWatch_, [this] {
+            RunGuarded([this] {
+                const ScreenArea area = AreaOf(screen());
+                FitInto(area);
+                DrawWindowPictures();
+                if (KnowsOwnPosition())
+                    move(WholeInside(pos(), size(), area));
+                ShowCards();
+            });
+        });
+    };
+    connect(followed, &QScreen::logicalDotsPerInchChanged, screenWatch_, refit);
+    connect(followed, &QScreen::geometryChanged, screenWatch_, refit);
+    connect(followed, &QScreen::availableGeometryChanged, screenWatch_, refit);
 }
 
 void Tfrm_Main::FormCreate() {

@@ -15,6 +15,7 @@
 class CardPlace;
 class QAction;
 class QLabel;
+class QScreen;
 class QStyle;
 class QToolButton;
 class TExe;
@@ -127,6 +128,8 @@ private:
                             int height);
     QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                         const QList<QKeySequence>& keys, void (Tfrm_Main::*execute)());
+    // Follows changes of `followed`, the screen the table is on, until it is on another.
+    void FollowScreen(QScreen* followed);
     void FormCreate();
     void FormClose(QCloseEvent* event);
     void ComeForward(const ForwardRequest& request);
@@ -154,6 +157,8 @@ private:
     // An X11 window manager was asked to move the table at the press on its background.
     bool askedWindowManager_ = false;
     bool watchingScreen_ = false;
+    // The connections to the table's screen, gone with it.
+    QObject* screenWatch_ = nullptr;
     // The table's zoom: 1 where it fits its screen, less where it would not.
     qreal zoom_ = 1.0;
     struct Placed {
