@@ -182,6 +182,26 @@ TEST_F(MainWindowTest, StartsWhereTheSettingsFileSaysWhileItsTopRowIsOnAScreen) 
     EXPECT_EQ(AccessibleName(w.Label7), QStringLiteral("Bank, Pénz: -40"));
 }
 
+// Any change of the table's screen while it runs (a text size, a scale, a panel) brings a
+// table the player left half off it whole into its free area; a screen that changes nothing
+// leaves a table that stands whole where it is.
+TEST_F(MainWindowTest, FollowsAChangeOfItsScreenWholeIntoTheFreeArea) {
+    Tfrm_Main& w = OpenShown();
+    QScreen* screen = w.screen();
+    const QRect free = screen->availableGeometry();
+    const std::pair<QPoint, QPoint> moves[] = {
+        {free.topLeft() + QPoint(10, 20), free.topLeft() + QPoint(10, 20)},
+        {free.bottomRight() - QPoint(100, 100),
+         free.bottomRight() - QPoint(w.width(), w.height()) + QPoint(1, 1)},
+    };
+    for (const auto& [from, to] : moves) {
+        w.move(from);
+        emit screen->geometryChanged(screen->geometry());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.pos(), to) << from.x() << "," << from.y();
+    }
+}
+
 TEST_F(MainWindowTest, ClosingSavesEverythingAsItStands) {
     Tfrm_Main& w = OpenShown();
     Key(Qt::Key_F2); // in the middle of a deal
