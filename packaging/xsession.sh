@@ -4,16 +4,26 @@
 
 # start_private_x SCRATCH GEOMETRY
 # Starts Xvfb without TCP on a free display number drawn at random from a high range (where
-# other people's fixed numbers and their clean-ups do not reach) and exports DISPLAY;
+# other people's fixed numbers and their clean-ups do not reach), or from the range
+# HUSZONEGY_TEST_DISPLAYS names ("300-349"), so the checks can run beside other jobs that
+# take displays, and exports DISPLAY;
 # XVFB_PID is its process. -noreset keeps the server up when its last client leaves, so a
 # check that starts the game twice finds it still there. Fails when Xvfb is missing or does
 # not come up.
 start_private_x() {
     command -v Xvfb >/dev/null 2>&1 || return 1
+    _first=200 _last=899
+    case ${HUSZONEGY_TEST_DISPLAYS:-} in
+    "") ;;
+    *[!0-9-]* | -* | *- | *-*-*) echo "HUSZONEGY_TEST_DISPLAYS is not FIRST-LAST" >&2; return 1 ;;
+    *-*) _first=${HUSZONEGY_TEST_DISPLAYS%-*} _last=${HUSZONEGY_TEST_DISPLAYS#*-} ;;
+    *) _first=$HUSZONEGY_TEST_DISPLAYS _last=$HUSZONEGY_TEST_DISPLAYS ;;
+    esac
+    [ "$_first" -le "$_last" ] || { echo "HUSZONEGY_TEST_DISPLAYS runs backwards" >&2; return 1; }
     _attempt=0
     while [ "$_attempt" -lt 10 ]; do
         _attempt=$((_attempt + 1))
-        _number=$((200 + $(od -A n -N 2 -t u2 /dev/urandom) % 700))
+        _number=$((_first + $(od -A n -N 2 -t u2 /dev/urandom) % (_last - _first + 1)))
         [ ! -e "/tmp/.X$_number-lock" ] && [ ! -e "/tmp/.X11-unix/X$_number" ] || continue
         : >"$1/display"
         Xvfb ":$_number" -displayfd 3 -nolisten tcp -noreset -screen 0 "$2" \
