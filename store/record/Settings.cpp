@@ -5,14 +5,22 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 
 namespace {
 
 // The integer fields in the order of their keys in SettingsKeys; the name's key follows them.
-std::array<std::int32_t*, SettingsKeys.size() - 1> IntegerFields(StoredSettings& settings) {
-    TBeall& results = settings.Results;
-    return {&settings.Left, &settings.Top, &results.Money1, &results.Money2, &results.Money3,
-            &results.Win1,  &results.Win2, &results.Win3,   &results.Pot};
+// Every field of the record is named here once: a field added to the record, or a key added
+// to the file without its field, stops the build here instead of reading nothing at run time.
+auto IntegerFields(StoredSettings& settings) {
+    auto& [left, top, results] = settings;
+    auto& [money1, money2, money3, win1, win2, win3, pot, name] = results;
+    static_assert(std::is_same_v<decltype(name), QString>, "the name is the record's last field");
+    auto fields = std::to_array<std::int32_t*>(
+        {&left, &top, &money1, &money2, &money3, &win1, &win2, &win3, &pot});
+    static_assert(std::tuple_size_v<decltype(fields)> + 1 == SettingsKeys.size(),
+                  "a key of the file has no field");
+    return fields;
 }
 
 constexpr SettingsKey NameKey = SettingsKeys.back();
