@@ -5,7 +5,7 @@
 #include <numeric>
 #include <optional>
 
-// Laid down by StartPictures.S: the start's pictures one after another, as StartPictures lists
+// Laid down by StartPictures.cpp: the start's pictures one after another, as StartPictures lists
 // them, from the first byte to the one after the last.
 extern "C" const uchar huszonegy_start_pictures[];
 extern "C" const uchar huszonegy_start_pictures_end[];
