@@ -1,6 +1,7 @@
 #!/bin/sh
 # lupdate over the sources into a copy of each translation: no text may be left unfinished or
-# kept after the sources dropped it. Usage: translations_complete.sh LUPDATE SOURCE_DIR
+# kept after the sources dropped it; and every translation keeps its source's placeholders.
+# Usage: translations_complete.sh LUPDATE SOURCE_DIR
 set -u
 SCRATCH=$(mktemp -d) && trap 'rm -rf "$SCRATCH"' EXIT && cd "$2" || exit 2
 for ts in translations/huszonegy_*.ts; do
@@ -9,3 +10,5 @@ for ts in translations/huszonegy_*.ts; do
     ! grep -B 2 -E 'type="(unfinished|obsolete|vanished)"' "$SCRATCH/check.ts" ||
         { echo "FAIL: $ts has the texts above unfinished or obsolete"; exit 1; }
 done
+/usr/bin/python3 "$(dirname "$0")/translation_placeholders.py" translations/huszonegy_*.ts \
+    tests/ui/translations/huszonegy_*.ts || { echo "FAIL: placeholders dropped or added above"; exit 1; }
