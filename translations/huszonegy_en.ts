@@ -362,28 +362,34 @@ are welcome through the homepage.</translation>
         <translation>Every deal gives each seat two cards. The Under counts 2, the Over 3, the King 4, the Ace 11, the number cards their number. Ask for another card (“One more!”) or stand (“Stand”); the Bank and Vuru always draw below 16. Above 21 the cards count for nothing. The highest total wins. When the Bank ties for the top, the Bank wins; when you and Vuru do, fewer cards win, and equal counts go to you. The winner takes the stake from each of the other two.</translation>
     </message>
     <message>
-        <source>F2: új leosztás</source>
-        <translation>F2: new deal</translation>
+        <source>%1: új leosztás</source>
+        <extracomment>A line of the help&apos;s keys; %1 is the key, as &quot;F2&quot;</extracomment>
+        <translation>%1: new deal</translation>
     </message>
     <message>
-        <source>F3: még egy lapot</source>
-        <translation>F3: one more card</translation>
+        <source>%1: még egy lapot</source>
+        <extracomment>A line of the help&apos;s keys; %1 is the key, as &quot;F3&quot;</extracomment>
+        <translation>%1: one more card</translation>
     </message>
     <message>
-        <source>F4: megállok</source>
-        <translation>F4: stand</translation>
+        <source>%1: megállok</source>
+        <extracomment>A line of the help&apos;s keys; %1 is the key, as &quot;F4&quot;</extracomment>
+        <translation>%1: stand</translation>
     </message>
     <message>
-        <source>Alt+Enter: beállítások (a neved és a tét)</source>
-        <translation>Alt+Enter: settings (your name and the stake)</translation>
+        <source>%1: beállítások (a neved és a tét)</source>
+        <extracomment>A line of the help&apos;s keys; %1 is the key, as &quot;Alt+Enter&quot;</extracomment>
+        <translation>%1: settings (your name and the stake)</translation>
     </message>
     <message>
-        <source>Esc: tálcára</source>
-        <translation>Esc: minimise to the taskbar</translation>
+        <source>%1: tálcára</source>
+        <extracomment>A line of the help&apos;s keys; %1 is the key, as &quot;Esc&quot;</extracomment>
+        <translation>%1: minimise to the taskbar</translation>
     </message>
     <message>
-        <source>F1: ez a súgó</source>
-        <translation>F1: this help</translation>
+        <source>%1: ez a súgó</source>
+        <extracomment>A line of the help&apos;s keys; %1 is the key, as &quot;F1&quot;</extracomment>
+        <translation>%1: this help</translation>
     </message>
     <message>
         <source>Szabályok</source>

@@ -5,9 +5,12 @@
 
 #include "app/ErrorBox.h"
 #include "ui/dialogs/Beallit.h"
+#include "ui/dialogs/Sugo.h"
+#include "ui/look/ToolTipStyle.h"
 #include "ui/speech/CardNames.h"
 #include "ui/speech/TableAccessibility.h"
 #include "ui/speech/TableSpeech.h"
+#include "ui/table/TableActions.h"
 
 #include <QAction>
 #include <QImage>
@@ -250,6 +253,38 @@ TEST_F(MainWindowTest, KeysThatDoNothingSayWhyAndChangeNothing) {
     EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::InDeal));
     EXPECT_EQ(w.Game.Hands[0], dealt) << "no new deal over the one on the table";
     EXPECT_EQ(QApplication::focusWidget(), w.SpeedButton4);
+}
+
+// A key added to an action, as a contributor adds Ctrl+N for a new deal, is taken by the table
+// says why it does nothing out of turn, and is listed by the help and by --help beside the action's
+// other keys; every action with keys has its line in both, in the table's order.
+TEST_F(MainWindowTest, EveryKeyOfTheTableIsInTheHelpAndTheUsage) {
+    std::vector<TableAction> actions = TableActions();
+    actions.front().keys << QKeySequence(Qt::CTRL | Qt::Key_N);
+    Tfrm_Main& w = OpenShown();
+    w.aUj->setShortcuts(actions.front().keys);
+    const QStringList help = Tfrm_Sugo::KeysText(&w).split(u'\n');
+    const QStringList usage = CommandLineKeys(actions).split(u'\n', Qt::SkipEmptyParts);
+    QStringList helpKeys, usageKeys, tableKeys;
+    for (const QString& line : help)
+        if (line.contains(u':'))
+            helpKeys << line.section(u':', 0, 0);
+    for (const QString& line : usage)
+        usageKeys << line.mid(2, 10).trimmed();
+    for (const TableAction& action : actions)
+        if (!action.keys.isEmpty())
+            tableKeys << KeyNames(action.keys);
+    EXPECT_TRUE(tableKeys.contains(QStringLiteral("F2, Ctrl+N")))
+        << tableKeys.join(u'|').toStdString();
+    EXPECT_EQ(helpKeys, tableKeys);
+    EXPECT_EQ(usageKeys, tableKeys);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(SpokenLine(w));
+    Press(w, Qt::Key_N, Qt::ControlModifier);
+    const Hand dealt = w.Game.Hands[0];
+    EXPECT_FALSE(dealt.empty()) << "Ctrl+N dealt";
+    Press(w, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::InDeal));
+    EXPECT_EQ(w.Game.Hands[0], dealt) << "no new deal over the one on the table";
 }
 
 TEST_F(MainWindowTest, TheTableIsToldWhenItComesBackAndWhenItGoes) {

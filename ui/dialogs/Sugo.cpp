@@ -4,7 +4,9 @@
 #include "ui/dialogs/DialogFrame.h"
 #include "ui/dialogs/SpacedLabel.h"
 #include "ui/look/Fonts.h"
+#include "ui/look/ToolTipStyle.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -61,18 +63,18 @@ QStringList Tfrm_Sugo::ButtonMeaningTexts() {
             tr("Bezár: a játék véget ér, az eredmények megmaradnak")};
 }
 
-QString Tfrm_Sugo::KeysText() {
-    // One line a key, so a translator can keep each beside its key.
-    return QStringList{tr("F2: új leosztás"),
-                       tr("F3: még egy lapot"),
-                       tr("F4: megállok"),
-                       tr("Alt+Enter: beállítások (a neved és a tét)"),
-                       tr("Esc: tálcára"),
-                       tr("F1: ez a súgó"),
-                       tr("Az asztalt a bal egérgombbal húzva mozgathatod az ablakot."),
-                       tr("A Tab és a Shift+Tab a gombok között lépked, a Szóköz vagy az "
-                          "Enter megnyomja a kijelölt gombot.")}
-        .join(u'\n');
+QString Tfrm_Sugo::KeysText(const QWidget* owner) {
+    // One line a key, its keys read from the table's action as they are now.
+    QStringList lines;
+    for (const QAction* action : owner != nullptr ? owner->actions() : QList<QAction*>()) {
+        const QString line = action->property(KeysLineProperty).toString();
+        if (!line.isEmpty())
+            lines << line.arg(KeyNames(action->shortcuts()));
+    }
+    lines << tr("Az asztalt a bal egérgombbal húzva mozgathatod az ablakot.")
+          << tr("A Tab és a Shift+Tab a gombok között lépked, a Szóköz vagy az "
+                "Enter megnyomja a kijelölt gombot.");
+    return lines.join(u'\n');
 }
 
 Tfrm_Sugo::Tfrm_Sugo(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
@@ -85,7 +87,7 @@ Tfrm_Sugo::Tfrm_Sugo(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
     layout->addWidget(MakeText(MarksText(), this));
     layout->addSpacing(8);
     layout->addWidget(MakeHeading(tr("Billentyűk"), this));
-    Keys = MakeText(KeysText(), this);
+    Keys = MakeText(KeysText(parent), this);
     layout->addWidget(Keys);
     layout->addSpacing(8);
     layout->addWidget(MakeHeading(tr("Gombok"), this));

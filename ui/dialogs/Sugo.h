@@ -9,6 +9,9 @@
 class QLabel;
 class QPushButton;
 
+// The property of a table's action that holds the help's line for its keys, "%1: new deal".
+inline constexpr char KeysLineProperty[] = "keysLine";
+
 class Tfrm_Sugo : public QDialog {
     Q_OBJECT
 public:
@@ -23,7 +26,8 @@ public:
 
     // The rules and the keys, each as the help shows it.
     static QString RulesText();
-    static QString KeysText();
+    // The keys of `owner`'s actions that carry a KeysLineProperty, then the mouse and Tab.
+    static QString KeysText(const QWidget* owner);
     static QString MarksText();
     static QStringList ButtonMeaningTexts();
 };

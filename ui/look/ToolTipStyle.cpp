@@ -28,6 +28,14 @@ QString ShortcutText(const QKeySequence& key) {
     return text;
 }
 
+QString KeyNames(const QList<QKeySequence>& keys) {
+    QStringList names;
+    for (const QKeySequence& key : keys)
+        if (const QString name = ShortcutText(key); !names.contains(name))
+            names << name;
+    return names.join(QStringLiteral(", "));
+}
+
 QString ButtonTipText(const QString& hint, const QKeySequence& key) {
     const QString keyText = ShortcutText(key);
     if (keyText.isEmpty())

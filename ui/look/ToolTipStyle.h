@@ -29,6 +29,10 @@ void InstallToolTipStyle();
 // "Alt+Enter", "Esc", "F2": the key of a shortcut the way the tips name it.
 QString ShortcutText(const QKeySequence& key);
 
+// "F2, Ctrl+N", "Alt+Enter": the keys of an action as the help names them, each once (the
+// main and the keypad's Enter are one key to a player).
+QString KeyNames(const QList<QKeySequence>& keys);
+
 // The tip of a button bound to an action: its hint, plus " (key)" when it has a key.
 QString ButtonTipText(const QString& hint, const QKeySequence& key);
 

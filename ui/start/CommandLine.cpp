@@ -2,23 +2,20 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
-constexpr char Usage[] =
+constexpr char UsageHead[] =
     "Usage: huszonegy [--help | --version]\n"
     "\n"
     "21 - The Card Game (21 - A kártyajáték): the card game of 21 with the Hungarian deck,\n"
     "you against the Bank and Vuru. Ask for cards or stand; a total above 21 counts as\n"
     "nothing, the highest total takes the stake from the other two.\n"
     "\n"
-    "Keys, with the buttons' captions in English and in Hungarian:\n"
-    "  F2          new deal (New deal / Új leosztás)\n"
-    "  F3          one more card (One more! / Még egy lapot!)\n"
-    "  F4          stand (Stand / Megállok)\n"
-    "  Alt+Enter   your name and the stake (Settings / Beállítások)\n"
-    "  Esc         minimise (Minimise / Tálcára)\n"
-    "  F1          the rules, the keys, the small buttons and the card marks (Help / Súgó)\n"
+    "Keys, with the buttons' names in English and in Hungarian:\n";
+
+constexpr char UsageTail[] =
     "  Tab, Space and Enter reach every button from the keyboard.\n"
     "  Drag the table with the left mouse button to move it.\n"
     "\n"
@@ -44,12 +41,13 @@ int Print(const char* text) {
 
 } // namespace
 
-std::optional<int> AnswerCommandLine(int argc, char** argv) {
+std::optional<int> AnswerCommandLine(int argc, char** argv,
+                                     const std::function<QString()>& keyLines) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0)
             return Print("huszonegy " HUSZONEGY_VERSION "\n");
         if (std::strcmp(argv[i], "--help") == 0)
-            return Print(Usage);
+            return Print((UsageHead + keyLines().toStdString() + UsageTail).c_str());
     }
     return std::nullopt;
 }

@@ -13,6 +13,7 @@
 #include "ui/start/Language.h"
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/Main.h"
+#include "ui/table/TableActions.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -87,7 +88,8 @@ QString WhyNotForwarded(const ForwardReply& reply, const QString& resultsPath) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> status = AnswerCommandLine(argc, argv))
+    if (const std::optional<int> status =
+            AnswerCommandLine(argc, argv, [] { return CommandLineKeys(TableActions()); }))
         return *status;
     PreferX11OnWayland();
     const DisplayCheck display(argc, argv);

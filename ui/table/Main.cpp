@@ -14,6 +14,7 @@
 #include "ui/start/ResultsKeeper.h"
 #include "ui/table/CardPlace.h"
 #include "ui/table/DeviceFit.h"
+#include "ui/table/TableActions.h"
 #include "ui/table/TableButton.h"
 #include "ui/table/TableLayout.h"
 #include "ui/table/TablePlacement.h"
@@ -77,29 +78,16 @@ QAction* Tfrm_Main::MakeAction(const char* name, const QString& caption, const Q
 }
 
 void Tfrm_Main::CreateActions() {
-    aUj = MakeAction("aUj", tr("Új leosztás"), tr("Új leosztás"), {QKeySequence(Qt::Key_F2)},
-                     &Tfrm_Main::aUjExecute);
-    aLapot = MakeAction("aLapot", tr("Még egy lapot!"), tr("Még egy lapot!"),
-                        {QKeySequence(Qt::Key_F3)}, &Tfrm_Main::aLapotExecute);
-    aMegall = MakeAction("aMegall", tr("Megállok"), tr("Megállok"), {QKeySequence(Qt::Key_F4)},
-                         &Tfrm_Main::aMegallExecute);
-    // Both Enter keys, the main one and the keypad's, open the settings with Alt.
-    aBeallit =
-        MakeAction("aBeallit", {}, tr("Beállítások"),
-                   {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)},
-                   &Tfrm_Main::aBeallitExecute);
-    aTalcara = MakeAction("aTalcara", {}, tr("Tálcára"), {QKeySequence(Qt::Key_Escape)},
-                          &Tfrm_Main::aTalcaraExecute);
-    aBezar = MakeAction("aBezar", {}, tr("Bezár"), {}, &Tfrm_Main::aBezarExecute);
-    aEredmenyTorol = MakeAction("aEredmenyTorol", {}, tr("Eredmények törlése"), {},
-                                &Tfrm_Main::aEredmenyTorolExecute);
-    aNevjegy = MakeAction("aNevjegy", {}, tr("Névjegy"), {}, &Tfrm_Main::aNevjegyExecute);
-    aHonlap = MakeAction("aHonlap", {}, tr("Tarvesz honlapja"), {}, &Tfrm_Main::aHonlapExecute);
-    // The one key with no button: the help.
-    aSugo =
-        MakeAction("aSugo", {}, tr("Súgó"), {QKeySequence(Qt::Key_F1)}, &Tfrm_Main::aSugoExecute);
-    aLapot->setEnabled(false);
-    aMegall->setEnabled(false);
+    for (const TableAction& row : TableActions()) {
+        QAction* action =
+            MakeAction(row.name, tr(row.caption), tr(row.hint), row.keys, row.execute);
+        action->setEnabled(row.openAtStart);
+        // The help lists the keys of the table's own actions, in their order.
+        if (row.keysLine != nullptr)
+            action->setProperty(KeysLineProperty,
+                                QCoreApplication::translate("Tfrm_Sugo", row.keysLine));
+        this->*row.member = action;
+    }
 }
 
 QLabel* Tfrm_Main::MakeLabel(const char* name, int left, int top, const QString& text,
@@ -408,15 +396,13 @@ void Tfrm_Main::changeEvent(QEvent* event) {
 void Tfrm_Main::keyPressEvent(QKeyEvent* event) {
     // A move key whose move is not open now gets here, past its disabled action: the
     // player hears why nothing happens, and the game is left as it is.
-    const std::pair<int, QAction*> moves[] = {
-        {Qt::Key_F2, aUj}, {Qt::Key_F3, aLapot}, {Qt::Key_F4, aMegall}};
-    if (event->modifiers() == Qt::NoModifier) {
-        for (const auto& [key, action] : moves) {
-            if (event->key() == key && !action->isEnabled()) {
-                RunGuarded([this] { Announce(NoMoveLine(Game.Phase)); });
-                event->accept();
-                return;
-            }
+    const QKeySequence pressed(event->keyCombination());
+    for (const TableAction& row : TableActions()) {
+        const QAction* action = this->*row.member;
+        if (row.move && !action->isEnabled() && action->shortcuts().contains(pressed)) {
+            RunGuarded([this] { Announce(NoMoveLine(Game.Phase)); });
+            event->accept();
+            return;
         }
     }
     QWidget::keyPressEvent(event);

@@ -1,0 +1,37 @@
+#pragma once
+// The table's actions, each once: its key or keys, its button's caption, its hint, whether it
+// is open at the start, what it does and the help's line for its keys. The window makes its
+// actions from here; the help reads the keys from those actions, and --help from here.
+// A new key for an action is a line here, and the documents (README, manual pages, the
+// translations of the help).
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+#include <vector>
+
+class QAction;
+class Tfrm_Main;
+
+struct TableAction {
+    QAction* Tfrm_Main::*member;
+    const char* name;    // the action's object name
+    const char* caption; // the button's caption (context Tfrm_Main); empty on a picture button
+    const char* hint;    // its tip, status and spoken name (context Tfrm_Main)
+    QList<QKeySequence> keys;
+    // The help's line for its keys, %1 the keys (context Tfrm_Sugo); none for an action with
+    // no key.
+    const char* keysLine;
+    bool openAtStart;
+    // A move of the deal: its key pressed while the move is not open says why nothing happens.
+    bool move;
+    void (Tfrm_Main::*execute)();
+};
+
+// In the order the window adds them and the help lists their keys.
+const std::vector<TableAction>& TableActions();
+
+// The lines of --help on the keys of `actions`: each action's keys, then its name in English
+// and in Hungarian.
+QString CommandLineKeys(const std::vector<TableAction>& actions);
