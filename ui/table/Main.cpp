@@ -180,9 +180,15 @@ void Tfrm_Main::CreateControls() {
     Label19 = MakeLabel("Label19", 20, 488, won, 12, false);
     Label20 = MakeLabel("Label20", 112, 488, {}, 12, true);
 
+    captioned_ = {{Label5, Label2},  {Label6, Label7},   {Label8, Label9},
+                  {Label15, Label3}, {Label12, Label11}, {Label13, Label14},
+                  {Label21, Label1}, {Label18, Label17}, {Label19, Label20}};
+
     SpeedButton1 = MakeButton("SpeedButton1", aUj, 384, 72, 77, 25);
     Label22 = MakeLabel("Label22", 328, 44, tr("Tét"), 12, false);
     Label23 = MakeLabel("Label23", 388, 44, {}, 12, true);
+    captioned_.push_back({Label22, Label23});
+    KeepValuesBesideCaptions();
     SpeedButton4 = MakeButton("SpeedButton4", aLapot, 304, 428, 77, 25);
     SpeedButton5 = MakeButton("SpeedButton5", aMegall, 384, 428, 77, 25);
     SpeedButton9 = MakeButton("SpeedButton9", aEredmenyTorol, 348, 8, 23, 22);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class CardPlace;
@@ -118,6 +119,8 @@ private:
     // where it fits): every position, size and font together, pictures at the next
     // DrawWindowPictures.
     void FitInto(const ScreenArea& area);
+    // Moves each value of `captioned_` right of its caption where the caption reaches it.
+    void KeepValuesBesideCaptions();
     // Puts `widget` at `base`, in table pixels at zoom 1, and keeps it there at every zoom;
     // an empty size leaves the widget's own. A label's font is TableFont(`fontPixels`).
     void Place(QWidget* widget, const QRect& base, int fontPixels = 0, bool bold = false);
@@ -168,4 +171,6 @@ private:
         bool bold;
     };
     std::vector<Placed> placed_;
+    // The captions on the table and the values beside them: money, games won, total, stake.
+    std::vector<std::pair<QLabel*, QLabel*>> captioned_;
 };

@@ -12,6 +12,7 @@
 #include "ui/table/TableLayout.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QToolButton>
 
@@ -19,6 +20,13 @@
 #include <cmath>
 
 namespace {
+
+// The least room between a caption and its value, in table pixels.
+constexpr int CaptionGap = 6;
+// A button's frame, which a caption does not cover, in pixels.
+constexpr int ButtonFrame = 2;
+// The smallest letter a deal button's caption takes, in pixels.
+constexpr int MinButtonPixels = 6;
 
 // Drawn pictures come in whole multiples of their logical size.
 int PictureScale(qreal devicePixelRatio) {
@@ -57,6 +65,7 @@ void Tfrm_Main::FitInto(const ScreenArea& area) {
     placed.swap(placed_);
     for (const Placed& p : placed)
         Place(p.widget, p.base, p.fontPixels, p.bold);
+    KeepValuesBesideCaptions();
     for (CardPlace* place : findChildren<CardPlace*>(Qt::FindDirectChildrenOnly))
         place->SetZoom(zoom_);
     // The name ends before the in-debt mark at its new place.
@@ -84,6 +93,27 @@ void Tfrm_Main::DrawWindowPictures() {
     for (QToolButton* button :
          {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3, SpeedButton2})
         button->setIconSize(iconSize);
-    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5})
-        button->setFont(ButtonFont(ratio, zoom_));
+    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
+        // A language whose caption is longer than the button takes a smaller letter there.
+        QFont font = ButtonFont(ratio, zoom_);
+        button->setFont(font);
+        // The caption may take the button's face to within its frame, as it always has.
+        const int room = button->width() - 2 * ButtonFrame;
+        while (QFontMetrics(font).horizontalAdvance(button->text()) > room &&
+               font.pixelSize() > MinButtonPixels) {
+            font.setPixelSize(font.pixelSize() - 1);
+            button->setFont(font);
+        }
+    }
+}
+
+void Tfrm_Main::KeepValuesBesideCaptions() {
+    // Every value stands where the table puts it, or further right where a caption in a
+    // longer language would run into it.
+    const int gap = std::max(1, qRound(CaptionGap * zoom_));
+    for (const auto& [caption, value] : captioned_) {
+        const int least = caption->geometry().right() + 1 + gap;
+        if (value->x() < least)
+            value->move(least, value->y());
+    }
 }
