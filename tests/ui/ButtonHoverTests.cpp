@@ -53,23 +53,23 @@ TEST_P(ButtonUnderMouse, LightsUpWhileLiveAndLeavesNoLightBehind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ButtonUnderMouse,
-                         ::testing::Values(&Tfrm_Main::SpeedButton1, &Tfrm_Main::SpeedButton6,
-                                           &Tfrm_Main::SpeedButton2));
+                         ::testing::Values(&Tfrm_Main::newDealButton, &Tfrm_Main::settingsButton,
+                                           &Tfrm_Main::closeButton));
 
 TEST_F(MainWindowTest, ADisabledButtonStaysGreyUnderTheMouseAndABoundOneGoesOutWithIt) {
     Tfrm_Main& table = OpenShown();
     QTest::mouseMove(window.get(), QPoint(250, 250));
-    const double disabled = FaceBrightness(table.SpeedButton4);
-    QTest::mouseMove(window.get(), table.SpeedButton4->geometry().center());
-    EXPECT_NEAR(FaceBrightness(table.SpeedButton4), disabled, 1.0);
+    const double disabled = FaceBrightness(table.oneMoreButton);
+    QTest::mouseMove(window.get(), table.oneMoreButton->geometry().center());
+    EXPECT_NEAR(FaceBrightness(table.oneMoreButton), disabled, 1.0);
 
     // The deal ends under the mouse: "Megállok" goes grey at once, not gold.
     table.aUj->trigger();
-    QTest::mouseMove(window.get(), table.SpeedButton5->geometry().center());
+    QTest::mouseMove(window.get(), table.standButton->geometry().center());
     ASSERT_TRUE(table.aMegall->isEnabled());
     table.aMegall->trigger();
     ASSERT_FALSE(table.aMegall->isEnabled());
-    EXPECT_NEAR(FaceBrightness(table.SpeedButton5), disabled, 5.0); // another caption
+    EXPECT_NEAR(FaceBrightness(table.standButton), disabled, 5.0); // another caption
 }
 
 } // namespace

@@ -105,23 +105,24 @@ std::vector<QWidget*> TabWalk(Tfrm_Main& w, Qt::Key key, int presses) {
 TEST_F(MainWindowTest, TabWalksTheDealButtonsFirstAndTheResetLast) {
     Tfrm_Main& w = OpenShown();
     EXPECT_EQ(QApplication::focusWidget(), &w) << "no button has the focus at the start";
-    const std::vector<QWidget*> smallButtons = {w.SpeedButton8, w.SpeedButton7, w.SpeedButton6,
-                                                w.SpeedButton3, w.SpeedButton2, w.SpeedButton9};
-    std::vector<QWidget*> between = {w.SpeedButton1};
+    const std::vector<QWidget*> smallButtons = {w.homepageButton, w.aboutButton,
+                                                w.settingsButton, w.minimiseButton,
+                                                w.closeButton,    w.resetResultsButton};
+    std::vector<QWidget*> between = {w.newDealButton};
     between.insert(between.end(), smallButtons.begin(), smallButtons.end());
     std::vector<QWidget*> forward = between;
-    forward.push_back(w.SpeedButton1); // and round again
+    forward.push_back(w.newDealButton); // and round again
     EXPECT_EQ(TabWalk(w, Qt::Key_Tab, int(forward.size())), forward);
     // From the first button back round to the last, and on back to the first.
     const std::vector<QWidget*> backward(between.rbegin(), between.rend());
     EXPECT_EQ(TabWalk(w, Qt::Key_Backtab, int(backward.size())), backward);
 
     Press(w, Qt::Key_F2);
-    std::vector<QWidget*> during = {w.SpeedButton4, w.SpeedButton5};
+    std::vector<QWidget*> during = {w.oneMoreButton, w.standButton};
     during.insert(during.end(), smallButtons.begin(), smallButtons.end());
-    during.push_back(w.SpeedButton4);
-    w.SpeedButton4->setFocus(Qt::TabFocusReason);
-    std::vector<QWidget*> walked = {w.SpeedButton4};
+    during.push_back(w.oneMoreButton);
+    w.oneMoreButton->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> walked = {w.oneMoreButton};
     const auto rest = TabWalk(w, Qt::Key_Tab, int(during.size()) - 1);
     walked.insert(walked.end(), rest.begin(), rest.end());
     EXPECT_EQ(walked, during);
@@ -139,14 +140,14 @@ TEST_F(MainWindowTest, NoShortRunOfKeysFromTheTableResetsTheResults) {
 
 TEST_F(MainWindowTest, SpaceAndEnterPressTheFocusedButton) {
     Tfrm_Main& w = OpenShown();
-    w.SpeedButton1->setFocus(Qt::TabFocusReason);
+    w.newDealButton->setFocus(Qt::TabFocusReason);
     Press(w, Qt::Key_Space);
     ASSERT_EQ(w.Game.Hands[0].size(), 2u) << "Space on Új leosztás deals";
-    w.SpeedButton4->setFocus(Qt::TabFocusReason);
+    w.oneMoreButton->setFocus(Qt::TabFocusReason);
     Press(w, Qt::Key_Return);
     EXPECT_EQ(w.Game.Hands[0].size(), 3u) << "Enter on Még egy lapot! draws";
     if (w.aMegall->isEnabled()) {
-        w.SpeedButton5->setFocus(Qt::TabFocusReason);
+        w.standButton->setFocus(Qt::TabFocusReason);
         Press(w, Qt::Key_Enter, Qt::KeypadModifier);
     }
     EXPECT_EQ(w.Game.Phase, DealPhase::BetweenDeals) << "Enter on Megállok stands";
@@ -155,7 +156,7 @@ TEST_F(MainWindowTest, SpaceAndEnterPressTheFocusedButton) {
 
 TEST_F(MainWindowTest, FunctionKeysWorkAndStayPutWhateverHasTheFocus) {
     Tfrm_Main& w = OpenShown();
-    w.SpeedButton7->setFocus(Qt::TabFocusReason);
+    w.aboutButton->setFocus(Qt::TabFocusReason);
     Press(w, Qt::Key_F2);
     EXPECT_EQ(w.Game.Hands[0].size(), 2u);
     Press(w, Qt::Key_F3);
@@ -163,7 +164,7 @@ TEST_F(MainWindowTest, FunctionKeysWorkAndStayPutWhateverHasTheFocus) {
     if (w.aMegall->isEnabled())
         Press(w, Qt::Key_F4);
     EXPECT_EQ(w.Game.Phase, DealPhase::BetweenDeals);
-    EXPECT_EQ(QApplication::focusWidget(), w.SpeedButton7) << "a move does not take the focus";
+    EXPECT_EQ(QApplication::focusWidget(), w.aboutButton) << "a move does not take the focus";
 
     int settings = 0;
     QObject::connect(w.aBeallit, &QAction::triggered, [&] { ++settings; });
@@ -179,24 +180,24 @@ TEST_F(MainWindowTest, FunctionKeysWorkAndStayPutWhateverHasTheFocus) {
 
 TEST_F(MainWindowTest, OnlyTheKeyboardLeavesAFocusMark) {
     Tfrm_Main& w = OpenShown();
-    const QImage plain = w.SpeedButton8->grab().toImage();
-    w.SpeedButton8->setFocus(Qt::TabFocusReason);
-    while (QApplication::focusWidget() != w.SpeedButton8)
+    const QImage plain = w.homepageButton->grab().toImage();
+    w.homepageButton->setFocus(Qt::TabFocusReason);
+    while (QApplication::focusWidget() != w.homepageButton)
         Press(w, Qt::Key_Tab);
-    EXPECT_NE(w.SpeedButton8->grab().toImage(), plain) << "the focused button shows a mark";
+    EXPECT_NE(w.homepageButton->grab().toImage(), plain) << "the focused button shows a mark";
 
     // A click elsewhere puts the mouse look back; the clicked button takes no focus.
     answer = false;
-    QTest::mouseClick(w.SpeedButton9, Qt::LeftButton);
+    QTest::mouseClick(w.resetResultsButton, Qt::LeftButton);
     ASSERT_EQ(BoxesOf(BoxKind::Question).size(), 1u);
     EXPECT_EQ(QApplication::focusWidget(), &w) << "the table itself holds the focus again";
-    EXPECT_EQ(w.SpeedButton8->grab().toImage(), plain);
+    EXPECT_EQ(w.homepageButton->grab().toImage(), plain);
 
     // Nor does a press on the background, and the focus stays off the buttons when the
     // window comes back from the taskbar.
     Press(w, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), w.SpeedButton1);
-    QTest::mouseClick(w.Image2, Qt::LeftButton, {}, QPoint(250, 250));
+    ASSERT_EQ(QApplication::focusWidget(), w.newDealButton);
+    QTest::mouseClick(w.felt, Qt::LeftButton, {}, QPoint(250, 250));
     EXPECT_EQ(QApplication::focusWidget(), &w);
     w.showMinimized();
     w.showNormal();
@@ -248,11 +249,11 @@ TEST_F(MainWindowTest, KeysThatDoNothingSayWhyAndChangeNothing) {
     }
     Press(w, Qt::Key_F2);
     const Hand dealt = w.Game.Hands[0];
-    w.SpeedButton4->setFocus(Qt::TabFocusReason);
+    w.oneMoreButton->setFocus(Qt::TabFocusReason);
     Press(w, Qt::Key_F2);
     EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::InDeal));
     EXPECT_EQ(w.Game.Hands[0], dealt) << "no new deal over the one on the table";
-    EXPECT_EQ(QApplication::focusWidget(), w.SpeedButton4);
+    EXPECT_EQ(QApplication::focusWidget(), w.oneMoreButton);
 }
 
 // A key added to an action, as a contributor adds Ctrl+N for a new deal, is taken by the table
@@ -299,11 +300,11 @@ TEST_F(MainWindowTest, TheTableIsToldWhenItComesBackAndWhenItGoes) {
 
 TEST_F(MainWindowTest, ButtonsDescribeOnlyTheirKeyAndCardsTheirSeat) {
     Tfrm_Main& w = OpenShown();
-    const std::pair<QWidget*, const char*> keyed[] = {{w.SpeedButton1, "F2"},
-                                                      {w.SpeedButton4, "F3"},
-                                                      {w.SpeedButton5, "F4"},
-                                                      {w.SpeedButton6, "Alt+Enter"},
-                                                      {w.SpeedButton3, "Esc"}};
+    const std::pair<QWidget*, const char*> keyed[] = {{w.newDealButton, "F2"},
+                                                      {w.oneMoreButton, "F3"},
+                                                      {w.standButton, "F4"},
+                                                      {w.settingsButton, "Alt+Enter"},
+                                                      {w.minimiseButton, "Esc"}};
     for (const auto& [button, key] : keyed) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
         EXPECT_EQ(face->text(QAccessible::Description), QString::fromUtf8(key));

@@ -25,14 +25,14 @@ TEST_F(MainWindowTest, EnglishCaptionsFitCardsHaveEnglishNamesAndTheHelpNamesEac
     ASSERT_TRUE(english.load(QStringLiteral(":/translations/huszonegy_en.qm")));
     QCoreApplication::installTranslator(&english);
     Tfrm_Main& w = Open();
-    for (QToolButton* button : {w.SpeedButton1, w.SpeedButton4, w.SpeedButton5})
+    for (QToolButton* button : {w.newDealButton, w.oneMoreButton, w.standButton})
         EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
     EXPECT_EQ(CardName({'1', '8'}) + CardName({'4', '5'}), "Ace of HeartsUnder of Acorns");
     // The small buttons are pictures only: the help shows each, in the table's order, beside a
     // line that starts with its name.
     const Tfrm_Sugo help(&w);
-    const QToolButton* small[] = {w.SpeedButton9, w.SpeedButton8, w.SpeedButton7,
-                                  w.SpeedButton6, w.SpeedButton3, w.SpeedButton2};
+    const QToolButton* small[] = {w.resetResultsButton, w.homepageButton, w.aboutButton,
+                                  w.settingsButton,     w.minimiseButton, w.closeButton};
     ASSERT_EQ(help.ButtonMeanings.size(), std::size(small));
     for (std::size_t i = 0; i < std::size(small); ++i) {
         EXPECT_TRUE(help.ButtonMeanings[i]->text().startsWith(small[i]->accessibleName())) << i;

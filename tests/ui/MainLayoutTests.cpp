@@ -119,8 +119,8 @@ TEST_F(MainWindowTest, LabelsAreWhiteComicTextGrowingFromTheirLeftEdge) {
             EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
         }
     }
-    EXPECT_FALSE(w.Label2->isVisibleTo(&w));
-    EXPECT_FALSE(w.Label3->isVisibleTo(&w));
+    EXPECT_FALSE(w.seats[Seat::Bank].total->isVisibleTo(&w));
+    EXPECT_FALSE(w.seats[Seat::Vuru].total->isVisibleTo(&w));
     EXPECT_EQ(w.pos(), QPoint(10, 10));
 }
 
@@ -185,11 +185,11 @@ TEST_F(MainWindowTest, OnlyTheSmallButtonsShowTips) {
         QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(button, &help);
     };
-    for (QToolButton* silent : {w.SpeedButton1, w.SpeedButton4, w.SpeedButton5}) {
+    for (QToolButton* silent : {w.newDealButton, w.oneMoreButton, w.standButton}) {
         askForTip(silent);
         EXPECT_FALSE(QToolTip::isVisible()) << silent->objectName().toStdString();
     }
-    askForTip(w.SpeedButton6);
+    askForTip(w.settingsButton);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Beállítások (Alt+Enter)"));
     QToolTip::hideText();

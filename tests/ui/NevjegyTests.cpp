@@ -164,8 +164,8 @@ struct DealSnapshot {
                 window.aUj->isEnabled(),
                 window.aLapot->isEnabled(),
                 window.aMegall->isEnabled(),
-                window.j0->text(),
-                window.Label1->text()};
+                window.seats[Seat::Human].name->text(),
+                window.seats[Seat::Human].total->text()};
     }
     bool operator==(const DealSnapshot&) const = default;
 };

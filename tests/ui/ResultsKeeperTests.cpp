@@ -93,10 +93,11 @@ TEST_F(ResultsKeeperTest, APastedLongNameComesBackAsTheTableShowsIt) {
     });
     w.aBeallit->trigger();
     // The label ends the name before the in-debt mark; a listener hears it whole.
-    EXPECT_LT(w.j0->geometry().right(), w.t0->x());
-    const QString shown = AccessibleName(w.j0);
+    EXPECT_LT(w.seats[Seat::Human].name->geometry().right(), w.seats[Seat::Human].debtMark->x());
+    const QString shown = AccessibleName(w.seats[Seat::Human].name);
     EXPECT_EQ(shown.size(), 2047);
-    EXPECT_EQ(AccessibleName(Open().j0), shown) << "the next start reads back the same";
+    EXPECT_EQ(AccessibleName(Open().seats[Seat::Human].name), shown)
+        << "the next start reads back the same";
 }
 
 TEST_F(ResultsKeeperTest, ACancelledSettingsDialogWritesNothing) {

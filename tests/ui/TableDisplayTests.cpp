@@ -58,13 +58,13 @@ TEST_F(MainWindowTest, KeysPlayAWholeDeal) {
     ExpectHandShown(w, 'a', w.Game.Hands[0], true);
     ExpectHandShown(w, 'b', w.Game.Hands[1], false);
     ExpectHandShown(w, 'c', w.Game.Hands[2], false);
-    EXPECT_EQ(w.Label1->text(), QString::number(w.Game.Scores[0]));
-    EXPECT_FALSE(w.Label2->isVisibleTo(&w));
-    EXPECT_FALSE(w.Label3->isVisibleTo(&w));
+    EXPECT_EQ(w.seats[Seat::Human].total->text(), QString::number(w.Game.Scores[0]));
+    EXPECT_FALSE(w.seats[Seat::Bank].total->isVisibleTo(&w));
+    EXPECT_FALSE(w.seats[Seat::Vuru].total->isVisibleTo(&w));
     EXPECT_FALSE(w.aUj->isEnabled());
     EXPECT_TRUE(w.aLapot->isEnabled());
     EXPECT_TRUE(w.aMegall->isEnabled());
-    EXPECT_TRUE(w.SpeedButton4->isEnabled());
+    EXPECT_TRUE(w.oneMoreButton->isEnabled());
 
     // F2 during a deal does nothing.
     const auto handsDuringDeal = w.Game.Hands;
@@ -93,16 +93,19 @@ TEST_F(MainWindowTest, KeysPlayAWholeDeal) {
 
     for (int seat = 0; seat < 3; ++seat)
         ExpectHandShown(w, "abc"[seat], w.Game.Hands[seat], true);
-    EXPECT_TRUE(w.Label2->isVisibleTo(&w));
-    EXPECT_TRUE(w.Label3->isVisibleTo(&w));
+    EXPECT_TRUE(w.seats[Seat::Bank].total->isVisibleTo(&w));
+    EXPECT_TRUE(w.seats[Seat::Vuru].total->isVisibleTo(&w));
     EXPECT_TRUE(w.aUj->isEnabled());
     EXPECT_FALSE(w.aLapot->isEnabled());
     EXPECT_FALSE(w.aMegall->isEnabled());
     EXPECT_EQ(MoneySum(Results()), moneyBefore);
 
-    QLabel* const names[] = {w.j0, w.j1, w.j2};
-    QLabel* const wins[] = {w.Label20, w.Label9, w.Label14};
-    QLabel* const money[] = {w.Label17, w.Label7, w.Label11};
+    QLabel* const names[] = {w.seats[Seat::Human].name, w.seats[Seat::Bank].name,
+                             w.seats[Seat::Vuru].name};
+    QLabel* const wins[] = {w.seats[Seat::Human].won, w.seats[Seat::Bank].won,
+                            w.seats[Seat::Vuru].won};
+    QLabel* const money[] = {w.seats[Seat::Human].money, w.seats[Seat::Bank].money,
+                             w.seats[Seat::Vuru].money};
     const std::int32_t moneyNow[] = {Results().Money1, Results().Money2, Results().Money3};
     for (int seat = 0; seat < 3; ++seat) {
         SCOPED_TRACE(seat);
@@ -142,11 +145,11 @@ TEST_F(MainWindowTest, InDebtMarksShowBelowZeroOnly) {
         Results().Money2 = c.money2;
         Results().Money3 = c.money3;
         w.ShowResults();
-        EXPECT_EQ(w.t0->isVisibleTo(&w), c.t0);
-        EXPECT_EQ(w.t1->isVisibleTo(&w), c.t1);
-        EXPECT_EQ(w.t2->isVisibleTo(&w), c.t2);
-        EXPECT_EQ(w.Label17->text(), QString::number(c.money1));
-        EXPECT_EQ(w.Label11->text(), QString::number(c.money3));
+        EXPECT_EQ(w.seats[Seat::Human].debtMark->isVisibleTo(&w), c.t0);
+        EXPECT_EQ(w.seats[Seat::Bank].debtMark->isVisibleTo(&w), c.t1);
+        EXPECT_EQ(w.seats[Seat::Vuru].debtMark->isVisibleTo(&w), c.t2);
+        EXPECT_EQ(w.seats[Seat::Human].money->text(), QString::number(c.money1));
+        EXPECT_EQ(w.seats[Seat::Vuru].money->text(), QString::number(c.money3));
     }
 }
 
@@ -175,7 +178,8 @@ TEST_F(MainWindowTest, MissingBackPictureAfterAFinishedDealLeavesTheLastResultUp
     Tfrm_Main& w = OpenShown();
     Key(Qt::Key_F2);
     Key(Qt::Key_F4);
-    const QLabel* names[] = {w.j0, w.j1, w.j2};
+    const QLabel* names[] = {w.seats[Seat::Human].name, w.seats[Seat::Bank].name,
+                             w.seats[Seat::Vuru].name};
     int winner = -1;
     for (int seat = 0; seat < 3; ++seat)
         if (names[seat]->palette().color(QPalette::WindowText) == QColor(255, 255, 0))
@@ -187,8 +191,8 @@ TEST_F(MainWindowTest, MissingBackPictureAfterAFinishedDealLeavesTheLastResultUp
     // The new deal stopped at its first back picture: the totals and the winner's colour
     // of the last deal are still up, and the new deal cannot be played.
     EXPECT_EQ(BoxesOf(BoxKind::Error).size(), 1u);
-    EXPECT_TRUE(w.Label2->isVisibleTo(&w));
-    EXPECT_TRUE(w.Label3->isVisibleTo(&w));
+    EXPECT_TRUE(w.seats[Seat::Bank].total->isVisibleTo(&w));
+    EXPECT_TRUE(w.seats[Seat::Vuru].total->isVisibleTo(&w));
     EXPECT_EQ(names[winner]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
     EXPECT_TRUE(w.aUj->isEnabled());
     EXPECT_FALSE(w.aLapot->isEnabled());
@@ -227,14 +231,16 @@ TEST_F(MainWindowTest, LongHandsCloseUpWithinTheirSeat) {
             EXPECT_GT(place->x(), previousLeft) << "each card fans to the right";
             previousLeft = place->x();
             for (QWidget* other : std::initializer_list<QWidget*>{
-                     w.SpeedButton4, w.SpeedButton5, w.SpeedButton1, w.j2, w.t0, w.t1, w.t2})
+                     w.oneMoreButton, w.standButton, w.newDealButton, w.seats[Seat::Vuru].name,
+                     w.seats[Seat::Human].debtMark, w.seats[Seat::Bank].debtMark,
+                     w.seats[Seat::Vuru].debtMark})
                 EXPECT_FALSE(place->geometry().intersects(other->geometry()))
                     << other->objectName().toStdString();
             if (i > 0) {
                 // Later cards lie over earlier ones, under the labels.
                 const auto children = w.children();
                 EXPECT_GT(children.indexOf(place), children.indexOf(Place(h.letter, i - 1)));
-                EXPECT_LT(children.indexOf(place), children.indexOf(w.j1));
+                EXPECT_LT(children.indexOf(place), children.indexOf(w.seats[Seat::Bank].name));
             }
         }
         EXPECT_EQ(Place(h.letter, h.cards - 1)->pos(), sixth);

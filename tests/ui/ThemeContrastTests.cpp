@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, EveryTextTheGameColoursReadsInTheDesktopsTheme) {
     for (const bool inDeal : {false, true}) {
         if (inDeal)
             Key(Qt::Key_F2);
-        for (QToolButton* button : {table.SpeedButton1, table.SpeedButton4, table.SpeedButton5}) {
+        for (QToolButton* button : {table.newDealButton, table.oneMoreButton, table.standButton}) {
             if (!button->isEnabled())
                 continue;
             const QByteArray caption = button->text().toUtf8();
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, EveryTextTheGameColoursReadsInTheDesktopsTheme) {
         }
     }
     // Among the address's letters, in the table's own pixels.
-    EXPECT_GE(OnTheFelt(table.Image2->grab(QRect(390, 490, 104, 14)).toImage()), 4.5);
+    EXPECT_GE(OnTheFelt(table.felt->grab(QRect(390, 490, 104, 14)).toImage()), 4.5);
     Tfrm_Nevjegy box(&table);
     box.show();
     for (QLabel* label : {box.Label3, box.Label2, box.ProductName})

@@ -73,8 +73,8 @@ TEST_F(MainWindowTest, PressOnAnEnabledButtonActsAndDoesNotDrag) {
     EXPECT_EQ(w.Game.Hands[0].size(), 2u);
     EXPECT_EQ(w.pos(), QPoint(40, 30));
     // Now the game buttons swap: the new-deal button lets presses through.
-    EXPECT_TRUE(w.SpeedButton1->testAttribute(Qt::WA_TransparentForMouseEvents));
-    EXPECT_FALSE(w.SpeedButton4->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_TRUE(w.newDealButton->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_FALSE(w.oneMoreButton->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
 TEST_F(MainWindowTest, EscMinimisesOnlyOnce) {
@@ -107,8 +107,8 @@ TEST_F(MainWindowTest, BothEnterKeysWithAltOpenTheSettings) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     }
     EXPECT_EQ(opened, 2);
-    EXPECT_EQ(w.Label23->text(), QString::number(Results().Pot));
-    EXPECT_EQ(w.j0->text(), Results().Name);
+    EXPECT_EQ(w.stake->text(), QString::number(Results().Pot));
+    EXPECT_EQ(w.seats[Seat::Human].name->text(), Results().Name);
 }
 
 // Both dialogs belong to the table: the window system keeps them above it (transient for it,
@@ -149,12 +149,12 @@ TEST_F(MainWindowTest, ResetAsksAndOnlyYesClearsTheResults) {
     w.aEredmenyTorol->trigger();
     ASSERT_EQ(BoxesOf(BoxKind::Question).size(), 1u);
     EXPECT_EQ(BoxesOf(BoxKind::Question).front().owner, &w);
-    EXPECT_EQ(w.Label17->text(), QStringLiteral("-5"));
+    EXPECT_EQ(w.seats[Seat::Human].money->text(), QStringLiteral("-5"));
     answer = true;
     w.aEredmenyTorol->trigger();
-    EXPECT_EQ(w.Label17->text(), QStringLiteral("1000"));
-    EXPECT_EQ(w.Label14->text(), QStringLiteral("0"));
-    EXPECT_FALSE(w.t0->isVisibleTo(&w));
+    EXPECT_EQ(w.seats[Seat::Human].money->text(), QStringLiteral("1000"));
+    EXPECT_EQ(w.seats[Seat::Vuru].won->text(), QStringLiteral("0"));
+    EXPECT_FALSE(w.seats[Seat::Human].debtMark->isVisibleTo(&w));
 }
 
 TEST_F(MainWindowTest, StartsWhereTheSettingsFileSaysWhileItsTopRowIsOnAScreen) {
@@ -176,10 +176,10 @@ TEST_F(MainWindowTest, StartsWhereTheSettingsFileSaysWhileItsTopRowIsOnAScreen) 
     const QRect topRow(w.pos(), QSize(w.width(), TableTopRowHeight));
     EXPECT_TRUE(w.screen()->availableGeometry().contains(topRow))
         << w.pos().x() << "," << w.pos().y();
-    EXPECT_EQ(w.j0->text(), QStringLiteral("Öcsi"));
-    EXPECT_EQ(w.Label23->text(), QStringLiteral("75"));
-    EXPECT_TRUE(w.t1->isVisibleTo(&w));
-    EXPECT_EQ(AccessibleName(w.Label7), QStringLiteral("Bank, Pénz: -40"));
+    EXPECT_EQ(w.seats[Seat::Human].name->text(), QStringLiteral("Öcsi"));
+    EXPECT_EQ(w.stake->text(), QStringLiteral("75"));
+    EXPECT_TRUE(w.seats[Seat::Bank].debtMark->isVisibleTo(&w));
+    EXPECT_EQ(AccessibleName(w.seats[Seat::Bank].money), QStringLiteral("Bank, Pénz: -40"));
 }
 
 // Any change of the table's screen while it runs (a text size, a scale, a panel) brings a
@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, ClosingSavesEverythingAsItStands) {
     Results().Money1 = -150;
     Results().Win2 = 3;
     Results().Name = QStringLiteral("Zsófi");
-    w.SpeedButton2->click(); // Bezár
+    w.closeButton->click(); // Bezár
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(boxes.empty());
     const StoredSettings saved = LoadSettings(SettingsFile());

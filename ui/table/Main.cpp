@@ -131,16 +131,16 @@ QToolButton* Tfrm_Main::MakeButton(const char* name, QAction* action, int left, 
 
 void Tfrm_Main::CreateControls() {
 
-    Image2 = new QLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Place(Image2, QRect(0, 0, ClientWidth, ClientHeight));
-    Image2->setAccessibleName(tr("Kártyaasztal"));
-    Image2->installEventFilter(this);
+    felt = new QLabel(this);
+    felt->setObjectName(QStringLiteral("Image2"));
+    Place(felt, QRect(0, 0, ClientWidth, ClientHeight));
+    felt->setAccessibleName(tr("Kártyaasztal"));
+    felt->installEventFilter(this);
 
-    Image1 = new CardPlace(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Place(Image1, QRect(QPoint(12, 12), QSize()));
-    Image1->setAccessibleName(tr("Pakli"));
+    deck = new CardPlace(this);
+    deck->setObjectName(QStringLiteral("Image1"));
+    Place(deck, QRect(QPoint(12, 12), QSize()));
+    deck->setAccessibleName(tr("Pakli"));
 
     // Made in this order, which is also their stacking order among the table's children.
     for (const int seat : {Seat::Bank, Seat::Vuru, Seat::Human}) {
@@ -153,74 +153,86 @@ void Tfrm_Main::CreateControls() {
         }
     }
 
-    const QString result = tr("Eredmény");
-    const QString money = tr("Pénz");
-    const QString won = tr("Nyert játékok");
-    j1 = MakeLabel("j1", 20, 144, tr("Bank"), 15, true);
-    Label5 = MakeLabel("Label5", 20, 168, result, 12, false);
-    Label2 = MakeLabel("Label2", 80, 168, {}, 12, true);
-    Label2->hide();
-    Label6 = MakeLabel("Label6", 20, 188, money, 12, false);
-    Label7 = MakeLabel("Label7", 80, 188, {}, 12, true);
-    Label8 = MakeLabel("Label8", 20, 208, won, 12, false);
-    Label9 = MakeLabel("Label9", 112, 208, {}, 12, true);
-    j2 = MakeLabel("j2", 268, 284, tr("Vuru"), 15, true);
-    Label15 = MakeLabel("Label15", 268, 308, result, 12, false);
-    Label3 = MakeLabel("Label3", 328, 308, {}, 12, true);
-    Label3->hide();
-    Label12 = MakeLabel("Label12", 268, 328, money, 12, false);
-    Label11 = MakeLabel("Label11", 328, 328, {}, 12, true);
-    Label13 = MakeLabel("Label13", 268, 348, won, 12, false);
-    Label14 = MakeLabel("Label14", 360, 348, {}, 12, true);
-    j0 = MakeLabel("j0", 20, 424, {}, 15, true);
-    Label21 = MakeLabel("Label21", 20, 448, result, 12, false);
-    Label1 = MakeLabel("Label1", 80, 448, {}, 12, true);
-    Label18 = MakeLabel("Label18", 20, 468, money, 12, false);
-    Label17 = MakeLabel("Label17", 80, 468, {}, 12, true);
-    Label19 = MakeLabel("Label19", 20, 488, won, 12, false);
-    Label20 = MakeLabel("Label20", 112, 488, {}, 12, true);
+    // Each seat's name, then its result, money and games won, each value beside its caption;
+    // the in-debt mark comes right of the name, made after the buttons. Seat by seat in this
+    // order, which is also their stacking order. In table pixels, with the form's names.
+    struct SeatLayout {
+        int seat;
+        std::array<const char*, 8> objectNames; // name, its three captions and values, mark
+        QString name;
+        int left, top, valueLeft, wonValueLeft, markLeft;
+    };
+    const SeatLayout layouts[] = {
+        {Seat::Bank,
+         {"j1", "Label5", "Label2", "Label6", "Label7", "Label8", "Label9", "t1"},
+         tr("Bank"),
+         20,
+         144,
+         80,
+         112,
+         160},
+        {Seat::Vuru,
+         {"j2", "Label15", "Label3", "Label12", "Label11", "Label13", "Label14", "t2"},
+         tr("Vuru"),
+         268,
+         284,
+         328,
+         360,
+         416},
+        {Seat::Human,
+         {"j0", "Label21", "Label1", "Label18", "Label17", "Label19", "Label20", "t0"},
+         {},
+         20,
+         424,
+         80,
+         112,
+         160},
+    };
+    for (const SeatLayout& at : layouts) {
+        SeatView& seat = seats[at.seat];
+        const auto& names = at.objectNames;
+        seat.name = MakeLabel(names[0], at.left, at.top, at.name, 15, true);
+        seat.totalCaption = MakeLabel(names[1], at.left, at.top + 24, tr("Eredmény"), 12, false);
+        seat.total = MakeLabel(names[2], at.valueLeft, at.top + 24, {}, 12, true);
+        // The others' totals are hidden until a deal ends.
+        if (at.seat != Seat::Human)
+            seat.total->hide();
+        seat.moneyCaption = MakeLabel(names[3], at.left, at.top + 44, tr("Pénz"), 12, false);
+        seat.money = MakeLabel(names[4], at.valueLeft, at.top + 44, {}, 12, true);
+        seat.wonCaption = MakeLabel(names[5], at.left, at.top + 64, tr("Nyert játékok"), 12, false);
+        seat.won = MakeLabel(names[6], at.wonValueLeft, at.top + 64, {}, 12, true);
+    }
 
-    captioned_ = {{Label5, Label2},  {Label6, Label7},   {Label8, Label9},
-                  {Label15, Label3}, {Label12, Label11}, {Label13, Label14},
-                  {Label21, Label1}, {Label18, Label17}, {Label19, Label20}};
-
-    SpeedButton1 = MakeButton("SpeedButton1", aUj, 384, 72, 77, 25);
-    Label22 = MakeLabel("Label22", 328, 44, tr("Tét"), 12, false);
-    Label23 = MakeLabel("Label23", 388, 44, {}, 12, true);
-    captioned_.push_back({Label22, Label23});
+    newDealButton = MakeButton("SpeedButton1", aUj, 384, 72, 77, 25);
+    stakeCaption = MakeLabel("Label22", 328, 44, tr("Tét"), 12, false);
+    stake = MakeLabel("Label23", 388, 44, {}, 12, true);
     KeepValuesBesideCaptions();
-    SpeedButton4 = MakeButton("SpeedButton4", aLapot, 304, 428, 77, 25);
-    SpeedButton5 = MakeButton("SpeedButton5", aMegall, 384, 428, 77, 25);
-    SpeedButton9 = MakeButton("SpeedButton9", aEredmenyTorol, 348, 8, 23, 22);
-    SpeedButton8 = MakeButton("SpeedButton8", aHonlap, 376, 8, 23, 22);
-    SpeedButton7 = MakeButton("SpeedButton7", aNevjegy, 400, 8, 23, 22);
-    SpeedButton6 = MakeButton("SpeedButton6", aBeallit, 428, 8, 23, 22);
-    SpeedButton3 = MakeButton("SpeedButton3", aTalcara, 456, 8, 23, 22);
-    SpeedButton2 = MakeButton("SpeedButton2", aBezar, 480, 8, 23, 22);
+    oneMoreButton = MakeButton("SpeedButton4", aLapot, 304, 428, 77, 25);
+    standButton = MakeButton("SpeedButton5", aMegall, 384, 428, 77, 25);
+    resetResultsButton = MakeButton("SpeedButton9", aEredmenyTorol, 348, 8, 23, 22);
+    homepageButton = MakeButton("SpeedButton8", aHonlap, 376, 8, 23, 22);
+    aboutButton = MakeButton("SpeedButton7", aNevjegy, 400, 8, 23, 22);
+    settingsButton = MakeButton("SpeedButton6", aBeallit, 428, 8, 23, 22);
+    minimiseButton = MakeButton("SpeedButton3", aTalcara, 456, 8, 23, 22);
+    closeButton = MakeButton("SpeedButton2", aBezar, 480, 8, 23, 22);
 
-    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
+    for (QToolButton* button : {newDealButton, oneMoreButton, standButton}) {
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         tips_->Silence(button);
     }
-    for (QToolButton* button :
-         {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3, SpeedButton2}) {
+    for (QToolButton* button : {resetResultsButton, homepageButton, aboutButton, settingsButton,
+                                minimiseButton, closeButton}) {
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         tips_->ShowTips(button);
     }
 
-    const auto makeMark = [&](const char* name, int left, int top) {
-        auto* mark = new QLabel(this);
-        mark->setObjectName(QString::fromLatin1(name));
-        Place(mark, QRect(left, top, 64, 64));
+    for (const SeatLayout& at : layouts) {
+        QLabel* mark = new QLabel(this);
+        mark->setObjectName(QString::fromLatin1(at.objectNames[7]));
+        Place(mark, QRect(at.markLeft, at.top, 64, 64));
         mark->hide();
-        return mark;
-    };
-    t1 = makeMark("t1", 160, 144);
-    t2 = makeMark("t2", 416, 284);
-    t0 = makeMark("t0", 160, 424);
-    seats_ = {SeatControls{j0, Label1, Label17, Label20, t0},
-              SeatControls{j1, Label2, Label7, Label9, t1},
-              SeatControls{j2, Label3, Label11, Label14, t2}};
+        seats[at.seat].debtMark = mark;
+    }
     announcer_ = new Announcer(this);
     KeepFocusOnTable();
 }
@@ -238,8 +250,9 @@ bool Tfrm_Main::focusNextPrevChild(bool next) {
     // Tab reaches the deal buttons first, then the small buttons of the top row, and the
     // reset of the results last, so no short run of keys from the table wipes them. A
     // disabled button is passed over.
-    QWidget* const order[] = {SpeedButton1, SpeedButton4, SpeedButton5, SpeedButton8, SpeedButton7,
-                              SpeedButton6, SpeedButton3, SpeedButton2, SpeedButton9};
+    QWidget* const order[] = {newDealButton,  oneMoreButton, standButton,
+                              homepageButton, aboutButton,   settingsButton,
+                              minimiseButton, closeButton,   resetResultsButton};
     const int count = int(std::size(order));
     const int step = next ? 1 : count - 1;
     const auto from = std::find(std::begin(order), std::end(order), focusWidget());
@@ -431,7 +444,7 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
         }
         return QWidget::eventFilter(watched, event);
     }
-    if (watched != Image2)
+    if (watched != felt)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:

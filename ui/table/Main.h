@@ -75,18 +75,28 @@ public:
     int DragStartLeft = 0;
     int DragStartTop = 0;
 
-    QLabel* Image2 = nullptr;
-    CardPlace* Image1 = nullptr;
-    QLabel *j0 = nullptr, *j1 = nullptr, *j2 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label5 = nullptr,
-           *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr,
-           *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr,
-           *Label15 = nullptr, *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr,
-           *Label20 = nullptr, *Label21 = nullptr, *Label22 = nullptr, *Label23 = nullptr;
-    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
-                *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButton6 = nullptr,
-                *SpeedButton7 = nullptr, *SpeedButton8 = nullptr, *SpeedButton9 = nullptr;
-    QLabel *t0 = nullptr, *t1 = nullptr, *t2 = nullptr;
+    // The felt, which the table is dragged by, and the deck.
+    QLabel* felt = nullptr;
+    CardPlace* deck = nullptr;
+    // One seat: the name, then each caption with its value beside it, and the in-debt mark.
+    struct SeatView {
+        QLabel* name = nullptr;
+        QLabel* totalCaption = nullptr;
+        QLabel* total = nullptr;
+        QLabel* moneyCaption = nullptr;
+        QLabel* money = nullptr;
+        QLabel* wonCaption = nullptr;
+        QLabel* won = nullptr;
+        QLabel* debtMark = nullptr;
+    };
+    // By seat number: the human player, the Bank, Vuru.
+    std::array<SeatView, 3> seats{};
+    QLabel* stakeCaption = nullptr;
+    QLabel* stake = nullptr;
+    QToolButton *newDealButton = nullptr, *oneMoreButton = nullptr, *standButton = nullptr;
+    // The small buttons of the top row, from the left.
+    QToolButton *resetResultsButton = nullptr, *homepageButton = nullptr, *aboutButton = nullptr,
+                *settingsButton = nullptr, *minimiseButton = nullptr, *closeButton = nullptr;
 
     QAction *aUj = nullptr, *aLapot = nullptr, *aMegall = nullptr, *aBeallit = nullptr,
             *aTalcara = nullptr, *aBezar = nullptr, *aEredmenyTorol = nullptr, *aNevjegy = nullptr,
@@ -103,15 +113,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The controls that show one seat, in seat order (human player, Bank, Vuru).
-    struct SeatControls {
-        QLabel* name;
-        QLabel* total;
-        QLabel* money;
-        QLabel* won;
-        QLabel* debt;
-    };
-
     void CreateControls();
     // Everything the window draws itself, at the screen's current resolution and the zoom.
     void DrawWindowPictures();
@@ -119,7 +120,7 @@ private:
     // where it fits): every position, size and font together, pictures at the next
     // DrawWindowPictures.
     void FitInto(const ScreenArea& area);
-    // Moves each value of `captioned_` right of its caption where the caption reaches it.
+    // Moves each value right of its caption where the caption reaches it.
     void KeepValuesBesideCaptions();
     // Puts `widget` at `base`, in table pixels at zoom 1, and keeps it there at every zoom;
     // an empty size leaves the widget's own. A label's font is TableFont(`fontPixels`).
@@ -153,7 +154,6 @@ private:
 
     ResultsKeeper& keeper_;
     TBeall& results_;
-    std::array<SeatControls, 3> seats_{};
     Announcer* announcer_ = nullptr;
     ButtonTips* tips_ = nullptr;
     QStyle* buttonStyle_ = nullptr;
@@ -171,6 +171,4 @@ private:
         bool bold;
     };
     std::vector<Placed> placed_;
-    // The captions on the table and the values beside them: money, games won, total, stake.
-    std::vector<std::pair<QLabel*, QLabel*>> captioned_;
 };

@@ -41,11 +41,11 @@ void Tfrm_Main::SetLabelText(QLabel* label, const QString& text) {
 // The accessible names follow at the next ShowCards, which comes after every new card: a
 // computer seat's new total must not be told in the moment before its label hides.
 void Tfrm_Main::SetScoreText(int seat, const QString& text) {
-    SetLabelText(seats_.at(seat).total, text);
+    SetLabelText(seats.at(seat).total, text);
 }
 
 void Tfrm_Main::SetScoreVisible(int seat, bool visible) {
-    seats_.at(seat).total->setVisible(visible);
+    seats.at(seat).total->setVisible(visible);
 }
 
 // The deal flow records the winner before it asks for the colour, so the name is drawn
@@ -60,14 +60,17 @@ void Tfrm_Main::DrawSeatName(int seat) {
     // Only the text colour is the label's own; the rest comes from the window as before.
     QPalette palette;
     palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
-    seats_.at(seat).name->setPalette(palette);
+    seats.at(seat).name->setPalette(palette);
 }
 
 void Tfrm_Main::ShowStakeAndName() {
-    SetLabelText(Label23, QString::number(results_.Pot));
+    SetLabelText(stake, QString::number(results_.Pot));
     // A long name ends before the in-debt mark beside it; a listener hears it whole.
-    SetLabelText(j0, j0->fontMetrics().elidedText(results_.Name, Qt::ElideRight,
-                                                  t0->x() - j0->x() - qCeil(NameGap * zoom_)));
+    SetLabelText(seats[Seat::Human].name,
+                 seats[Seat::Human].name->fontMetrics().elidedText(
+                     results_.Name, Qt::ElideRight,
+                     seats[Seat::Human].debtMark->x() - seats[Seat::Human].name->x() -
+                         qCeil(NameGap * zoom_)));
     DrawSeatName(0);
     DescribeSeats();
 }
@@ -108,7 +111,7 @@ CardPlace* Tfrm_Main::CardPlaceAt(char letter, int index) {
     // labels, the buttons and the in-debt marks, as the first six are.
     auto* place = new CardPlace(this);
     place->setObjectName(name);
-    place->stackUnder(j1);
+    place->stackUnder(seats[Seat::Bank].name);
     place->SetZoom(zoom_);
     place->hide();
     return place;
@@ -157,9 +160,9 @@ void Tfrm_Main::ShowCards() {
 void Tfrm_Main::ShowResults() {
     for (int seat = 0; seat < 3; ++seat) {
         const std::int32_t money = MoneyOf(results_, seat);
-        SetLabelText(seats_[seat].money, QString::number(money));
-        SetLabelText(seats_[seat].won, QString::number(WinsOf(results_, seat)));
-        seats_[seat].debt->setVisible(money < 0);
+        SetLabelText(seats[seat].money, QString::number(money));
+        SetLabelText(seats[seat].won, QString::number(WinsOf(results_, seat)));
+        seats[seat].debtMark->setVisible(money < 0);
     }
     DescribeSeats();
 }
@@ -181,7 +184,7 @@ void Tfrm_Main::AnnounceTable() {
 void Tfrm_Main::DescribeSeats() {
     const auto names = SeatNames();
     for (int seat = 0; seat < 3; ++seat) {
-        const SeatControls& controls = seats_[seat];
+        const SeatView& controls = seats[seat];
         const QString& who = names[seat];
         SetSpokenName(controls.name, Game.LastWinner == seat ? tr("%1, nyertes").arg(who) : who);
         // The computer seats' totals stay secret until their cards turn face up.
@@ -196,7 +199,7 @@ void Tfrm_Main::DescribeSeats() {
         describe(controls.total, tr("Eredmény"), total);
         describe(controls.money, tr("Pénz"), QString::number(MoneyOf(results_, seat)));
         describe(controls.won, tr("Nyert játékok"), QString::number(WinsOf(results_, seat)));
-        SetSpokenName(controls.debt, tr("%1 adósságban van").arg(who));
+        SetSpokenName(controls.debtMark, tr("%1 adósságban van").arg(who));
     }
-    SetSpokenName(Label23, tr("Tét: %1").arg(results_.Pot));
+    SetSpokenName(stake, tr("Tét: %1").arg(results_.Pot));
 }

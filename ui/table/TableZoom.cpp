@@ -75,13 +75,14 @@ void Tfrm_Main::FitInto(const ScreenArea& area) {
 void Tfrm_Main::DrawWindowPictures() {
     const qreal ratio = devicePixelRatioF();
     const qreal drawn = ratio * zoom_;
-    Image2->setPixmap(ShownAt(FeltPixmap(drawn), ratio));
+    felt->setPixmap(ShownAt(FeltPixmap(drawn), ratio));
     const int scale = PictureScale(drawn);
     QPixmap back = QPixmap::fromImage(ApplySeeThrough(CardBackPicture(scale)));
     back.setDevicePixelRatio(scale);
-    Image1->SetPicture(back);
+    deck->SetPicture(back);
     const QPixmap debtMark = ShownAt(DebtMarkPixmap(drawn), ratio);
-    for (QLabel* mark : {t0, t1, t2})
+    for (QLabel* mark :
+         {seats[Seat::Human].debtMark, seats[Seat::Bank].debtMark, seats[Seat::Vuru].debtMark})
         mark->setPixmap(debtMark);
     const std::pair<QAction*, ButtonPicture> pictures[] = {
         {aBezar, ButtonPicture::Close},      {aTalcara, ButtonPicture::Minimise},
@@ -90,10 +91,10 @@ void Tfrm_Main::DrawWindowPictures() {
     for (const auto& [action, picture] : pictures)
         action->setIcon(QIcon(ShownAt(ButtonPixmap(picture, drawn), ratio)));
     const QSize iconSize = Zoomed(QRect(0, 0, 16, 16), zoom_).size();
-    for (QToolButton* button :
-         {SpeedButton9, SpeedButton8, SpeedButton7, SpeedButton6, SpeedButton3, SpeedButton2})
+    for (QToolButton* button : {resetResultsButton, homepageButton, aboutButton, settingsButton,
+                                minimiseButton, closeButton})
         button->setIconSize(iconSize);
-    for (QToolButton* button : {SpeedButton1, SpeedButton4, SpeedButton5}) {
+    for (QToolButton* button : {newDealButton, oneMoreButton, standButton}) {
         // A language whose caption is longer than the button takes a smaller letter there.
         QFont font = ButtonFont(ratio, zoom_);
         button->setFont(font);
@@ -111,9 +112,15 @@ void Tfrm_Main::KeepValuesBesideCaptions() {
     // Every value stands where the table puts it, or further right where a caption in a
     // longer language would run into it.
     const int gap = std::max(1, qRound(CaptionGap * zoom_));
-    for (const auto& [caption, value] : captioned_) {
+    const auto keepBeside = [gap](const QLabel* caption, QLabel* value) {
         const int least = caption->geometry().right() + 1 + gap;
         if (value->x() < least)
             value->move(least, value->y());
+    };
+    for (const SeatView& seat : seats) {
+        keepBeside(seat.totalCaption, seat.total);
+        keepBeside(seat.moneyCaption, seat.money);
+        keepBeside(seat.wonCaption, seat.won);
     }
+    keepBeside(stakeCaption, stake);
 }
