@@ -5,7 +5,14 @@
 
 #include <exception>
 
+/*
+    TRANSLATOR ErrorBox
+
+    The box that shows an error, whatever window is open.
+*/
+
 QString ApplicationTitle() {
+    //: The title of the box that shows an error: the game's name
     return QCoreApplication::translate("ErrorBox", "21 - A kártyajáték");
 }
 

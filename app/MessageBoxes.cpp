@@ -17,6 +17,12 @@
 #include <cstdio>
 #include <utility>
 
+/*
+    TRANSLATOR MessageBoxes
+
+    The buttons and the title of the game's message and question boxes.
+*/
+
 namespace {
 
 // What a title bar holds beside the caption: the window's icon, up to three buttons and the
@@ -104,13 +110,16 @@ bool ShowBox(const BoxRequest& request) {
     // Qt's translations, and they carry no pictures, as no other button of the game does.
     QPushButton* accept = nullptr;
     if (request.kind == BoxKind::Question) {
+        //: A button of a yes-or-no question
         accept = box.addButton(QCoreApplication::translate("MessageBoxes", "Igen"),
                                QMessageBox::YesRole);
         QPushButton* decline =
+            //: A button of a yes-or-no question
             box.addButton(QCoreApplication::translate("MessageBoxes", "Nem"), QMessageBox::NoRole);
         box.setEscapeButton(decline);
         box.setDefaultButton(request.preselected == DefaultAnswer::No ? decline : accept);
     } else {
+        //: The button that closes a message box
         accept = box.addButton(QCoreApplication::translate("MessageBoxes", "OK"),
                                QMessageBox::AcceptRole);
         box.setEscapeButton(accept);
@@ -128,6 +137,7 @@ bool ShowBox(const BoxRequest& request) {
 
 void ShowMessageBox(const QString& text, QWidget* owner) {
     ShowBox(BoxRequest{BoxKind::Information, text,
+                       //: The title of a message box
                        QCoreApplication::translate("MessageBoxes", "Üzenet"), owner});
 }
 

@@ -7,6 +7,12 @@
 #include <stdexcept>
 #include <utility>
 
+/*
+    TRANSLATOR DealFlow
+
+    The boxes of a deal: who won it, and the question before the results are set back.
+*/
+
 namespace {
 
 using namespace Seat;
@@ -14,10 +20,13 @@ using namespace Seat;
 QString WinnerMessage(int seat) {
     switch (seat) {
     case Human:
+        //: The box at the end of a deal: the player won
         return QCoreApplication::translate("DealFlow", "Te győztél");
     case Bank:
+        //: The box at the end of a deal: the Bank, a seat the computer plays, won
         return QCoreApplication::translate("DealFlow", "Bank nyert");
     default:
+        //: The box at the end of a deal: Vuru, the other seat the computer plays, won
         return QCoreApplication::translate("DealFlow", "Vuru nyert");
     }
 }
@@ -160,7 +169,9 @@ int DealFlow::DecideWinner() {
 
 bool DealFlow::aEredmenyTorolExecute() {
     if (!table_.AskYesNo(
+            //: Asked before every seat's money and games won are set back to the start
             QCoreApplication::translate("DealFlow", "Valóban nullázzam az eredményeket?"),
+            //: The title of that question's box
             QCoreApplication::translate("DealFlow", "Megerősítés")))
         return false;
     results_.Money1 = results_.Money2 = results_.Money3 = 1000;

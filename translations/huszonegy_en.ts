@@ -5,50 +5,62 @@
     <name>CardNames</name>
     <message>
         <source>Piros</source>
+        <extracomment>A suit of the Hungarian deck, hearts (red)</extracomment>
         <translation>Hearts</translation>
     </message>
     <message>
         <source>Tök</source>
+        <extracomment>A suit of the Hungarian deck, bells</extracomment>
         <translation>Bells</translation>
     </message>
     <message>
         <source>Zöld</source>
+        <extracomment>A suit of the Hungarian deck, leaves (green)</extracomment>
         <translation>Leaves</translation>
     </message>
     <message>
         <source>Makk</source>
+        <extracomment>A suit of the Hungarian deck, acorns</extracomment>
         <translation>Acorns</translation>
     </message>
     <message>
         <source>hetes</source>
+        <extracomment>A rank of the Hungarian deck: the seven</extracomment>
         <translation>Seven</translation>
     </message>
     <message>
         <source>nyolcas</source>
+        <extracomment>A rank of the Hungarian deck: the eight</extracomment>
         <translation>Eight</translation>
     </message>
     <message>
         <source>kilences</source>
+        <extracomment>A rank of the Hungarian deck: the nine</extracomment>
         <translation>Nine</translation>
     </message>
     <message>
         <source>tízes</source>
+        <extracomment>A rank of the Hungarian deck: the ten</extracomment>
         <translation>Ten</translation>
     </message>
     <message>
         <source>alsó</source>
+        <extracomment>A rank of the Hungarian deck: the Under (a knave below), worth 2</extracomment>
         <translation>Under</translation>
     </message>
     <message>
         <source>felső</source>
+        <extracomment>A rank of the Hungarian deck: the Over (a knave above), worth 3</extracomment>
         <translation>Over</translation>
     </message>
     <message>
         <source>király</source>
+        <extracomment>A rank of the Hungarian deck: the king, worth 4</extracomment>
         <translation>King</translation>
     </message>
     <message>
         <source>ász</source>
+        <extracomment>A rank of the Hungarian deck: the ace, worth 11</extracomment>
         <translation>Ace</translation>
     </message>
     <message>
@@ -58,63 +70,100 @@
     </message>
     <message>
         <source>lefordított lap</source>
+        <extracomment>A card lying face down, as a screen reader names it</extracomment>
         <translation>face-down card</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>A card as a screen reader names it: the suit and the rank of the Hungarian deck.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
     <name>DealFlow</name>
     <message>
         <source>Te győztél</source>
+        <extracomment>The box at the end of a deal: the player won</extracomment>
         <translation>You won</translation>
     </message>
     <message>
         <source>Bank nyert</source>
+        <extracomment>The box at the end of a deal: the Bank, a seat the computer plays, won</extracomment>
         <translation>The Bank won</translation>
     </message>
     <message>
         <source>Vuru nyert</source>
+        <extracomment>The box at the end of a deal: Vuru, the other seat the computer plays, won</extracomment>
         <translation>Vuru won</translation>
     </message>
     <message>
         <source>Valóban nullázzam az eredményeket?</source>
+        <extracomment>Asked before every seat&apos;s money and games won are set back to the start</extracomment>
         <translation>Really reset the results to zero?</translation>
     </message>
     <message>
         <source>Megerősítés</source>
+        <extracomment>The title of that question&apos;s box</extracomment>
         <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The boxes of a deal: who won it, and the question before the results are set back.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
     <name>ErrorBox</name>
     <message>
         <source>21 - A kártyajáték</source>
+        <extracomment>The title of the box that shows an error: the game&apos;s name</extracomment>
         <translation>21 - The Card Game</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The box that shows an error, whatever window is open.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
     <name>MessageBoxes</name>
     <message>
         <source>Igen</source>
+        <extracomment>A button of a yes-or-no question</extracomment>
         <translation>Yes</translation>
     </message>
     <message>
         <source>Nem</source>
+        <extracomment>A button of a yes-or-no question</extracomment>
         <translation>No</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that closes a message box</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Üzenet</source>
+        <extracomment>The title of a message box</extracomment>
         <translation>Message</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The buttons and the title of the game&apos;s message and question boxes.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
     <name>ResultsKeeper</name>
     <message>
         <source>Nem sikerült menteni. Kilépsz mentés nélkül?</source>
+        <extracomment>Asked at the close when the results file cannot be written</extracomment>
         <translation>The results could not be saved. Quit without saving?</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The question at the close when the results cannot be saved.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -153,18 +202,25 @@
         <comment>The folder of the results file is read-only or not the player&apos;s; %1 is the results file</comment>
         <translation>The results folder cannot be written, so no deal would be kept: %1</translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The boxes a start of the game shows instead of a table: another copy already plays, or the results cannot be kept.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>TableSpeech</name>
     <message>
         <source>%1: %2, összesen %3</source>
+        <extracomment>Heard for a seat: %1 its name, %2 its cards, %3 their total</extracomment>
         <translation>%1: %2, total %3</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n lap. </source>
+        <source>%1: %n lap.</source>
+        <extracomment>Heard for a seat whose cards are hidden: %1 its name, %n how many cards</extracomment>
         <translation>
-            <numerusform>%1: %n card. </numerusform>
-            <numerusform>%1: %n cards. </numerusform>
+            <numerusform>%1: %n card.</numerusform>
+            <numerusform>%1: %n cards.</numerusform>
         </translation>
     </message>
     <message>
@@ -177,15 +233,21 @@
     </message>
     <message>
         <source>%1: pénz %2, nyert játékok %3. Tét %4. %5</source>
+        <extracomment>Heard when the table comes forward: %1 the player&apos;s name, %2 money, %3 games won, %4 the stake, %5 the keys to press now</extracomment>
         <translation>%1: money %2, games won %3. Stake %4. %5</translation>
     </message>
     <message>
-        <source>A leosztás már folyik. </source>
-        <translation>A deal is already under way. </translation>
+        <source>A leosztás már folyik.</source>
+        <translation>A deal is already under way.</translation>
     </message>
     <message>
-        <source>Nincs leosztás folyamatban. </source>
-        <translation>No deal is under way. </translation>
+        <source>Nincs leosztás folyamatban.</source>
+        <translation>No deal is under way.</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>What a screen reader hears of the table: the seats, their cards and totals, and the keys to press. Never shown.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -196,10 +258,12 @@
     </message>
     <message>
         <source>Az én nevem</source>
+        <extracomment>The label of the field for the player&apos;s name</extracomment>
         <translation>My name</translation>
     </message>
     <message>
         <source>Tét</source>
+        <extracomment>The label of the field for the stake: the money each deal is played for</extracomment>
         <translation>Stake</translation>
     </message>
     <message>
@@ -210,6 +274,11 @@
         <source>Mégsem</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source></source>
+        <comment>The settings dialog (Alt+Enter): the player&apos;s name and the stake.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_Main</name>
@@ -219,10 +288,12 @@
     </message>
     <message>
         <source>Még egy lapot!</source>
+        <extracomment>A deal button: ask for one more card</extracomment>
         <translation>One more!</translation>
     </message>
     <message>
         <source>Megállok</source>
+        <extracomment>A deal button: take no more cards</extracomment>
         <translation>Stand</translation>
     </message>
     <message>
@@ -231,6 +302,7 @@
     </message>
     <message>
         <source>Tálcára</source>
+        <extracomment>The tip of the small button that minimises the table to the taskbar</extracomment>
         <translation>Minimise</translation>
     </message>
     <message>
@@ -239,6 +311,7 @@
     </message>
     <message>
         <source>Eredmények törlése</source>
+        <extracomment>The tip of the small button that sets every seat&apos;s money and games won back</extracomment>
         <translation>Reset the results</translation>
     </message>
     <message>
@@ -247,6 +320,7 @@
     </message>
     <message>
         <source>Tarvesz honlapja</source>
+        <extracomment>The tip of the small button that opens the maker&apos;s homepage; Tarvesz is the maker&apos;s name</extracomment>
         <translation>Tarvesz homepage</translation>
     </message>
     <message>
@@ -255,59 +329,78 @@
     </message>
     <message>
         <source>Kártyaasztal</source>
+        <extracomment>A screen reader&apos;s name for the table&apos;s background</extracomment>
         <translation>Card table</translation>
     </message>
     <message>
         <source>Pakli</source>
+        <extracomment>A screen reader&apos;s name for the deck</extracomment>
         <translation>Deck</translation>
     </message>
     <message>
         <source>Eredmény</source>
+        <extracomment>A seat&apos;s caption: the total of its cards in this deal</extracomment>
         <translation>Total</translation>
     </message>
     <message>
         <source>Pénz</source>
+        <extracomment>A seat&apos;s caption: its money</extracomment>
         <translation>Money</translation>
     </message>
     <message>
         <source>Nyert játékok</source>
+        <extracomment>A seat&apos;s caption: how many deals it has won</extracomment>
         <translation>Games won</translation>
     </message>
     <message>
         <source>Bank</source>
+        <extracomment>The name of a seat the computer plays: the Bank</extracomment>
         <translation>Bank</translation>
     </message>
     <message>
         <source>Vuru</source>
+        <extracomment>The name of the other seat the computer plays; a name, usually kept as it is</extracomment>
         <translation>Vuru</translation>
     </message>
     <message>
         <source>Tét</source>
+        <extracomment>The table&apos;s caption of the stake: the money each deal is played for</extracomment>
         <translation>Stake</translation>
     </message>
     <message>
         <source>Az asztal a tálcára kerül.</source>
+        <extracomment>Heard when Esc minimises the table</extracomment>
         <translation>The table goes to the taskbar.</translation>
     </message>
     <message>
         <source>Játékos</source>
+        <extracomment>A screen reader&apos;s name for the player&apos;s seat while the player has no name</extracomment>
         <translation>Player</translation>
     </message>
     <message>
         <source>%1, nyertes</source>
+        <extracomment>A screen reader&apos;s name for the last deal&apos;s winner: %1 the seat&apos;s name</extracomment>
         <translation>%1, winner</translation>
     </message>
     <message>
         <source>rejtett</source>
+        <extracomment>A screen reader&apos;s word for a total hidden until the deal ends</extracomment>
         <translation>hidden</translation>
     </message>
     <message>
         <source>%1 adósságban van</source>
+        <extracomment>A screen reader&apos;s name for the in-debt mark: %1 the seat&apos;s name</extracomment>
         <translation>%1 is in debt</translation>
     </message>
     <message>
         <source>Tét: %1</source>
+        <extracomment>A screen reader&apos;s name for the stake: %1 the amount</extracomment>
         <translation>Stake: %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The card table: the deal buttons&apos; captions, the small buttons&apos; tips, the seats&apos; captions and names, and what a screen reader hears of them.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -324,6 +417,7 @@ Tarvesz</translation>
     </message>
     <message>
         <source>21 kártyajáték</source>
+        <extracomment>The about box&apos;s heading: the game&apos;s name</extracomment>
         <translation>21, the card game</translation>
     </message>
     <message>
@@ -332,6 +426,7 @@ Tarvesz</translation>
     </message>
     <message>
         <source>Elérhetőség</source>
+        <extracomment>The about box&apos;s heading above the maker&apos;s address</extracomment>
         <translation>Contact</translation>
     </message>
     <message>
@@ -351,8 +446,14 @@ are welcome through the homepage.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>21, verzió </source>
-        <translation>21, version </translation>
+        <source>21, verzió %1</source>
+        <extracomment>A screen reader&apos;s name for the product line: the game&apos;s name and its version, %1</extracomment>
+        <translation>21, version %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The about box: the game&apos;s name, version, licence and the maker&apos;s address.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -425,6 +526,7 @@ are welcome through the homepage.</translation>
     </message>
     <message>
         <source>Tarvesz honlapja a böngészőben</source>
+        <extracomment>Beside the picture of the small button that opens the maker&apos;s homepage; Tarvesz is the maker&apos;s name</extracomment>
         <translation>Tarvesz homepage, in the web browser</translation>
     </message>
     <message>
@@ -437,6 +539,7 @@ are welcome through the homepage.</translation>
     </message>
     <message>
         <source>Tálcára (Esc)</source>
+        <extracomment>Beside the picture of the small button that minimises the table, with its key</extracomment>
         <translation>Minimise to the taskbar (Esc)</translation>
     </message>
     <message>
@@ -446,6 +549,11 @@ are welcome through the homepage.</translation>
     <message>
         <source>Gombok</source>
         <translation>Buttons</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>The help (F1): the rules, the cards&apos; marks, the keys and the small buttons&apos; meanings.</comment>
+        <translation></translation>
     </message>
 </context>
 </TS>

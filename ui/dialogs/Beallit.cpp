@@ -12,12 +12,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+/*
+    TRANSLATOR Tfrm_Beallit
+
+    The settings dialog (Alt+Enter): the player's name and the stake.
+*/
+
 Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
     SetUpDialogFrame(*this, tr("Beállítások"), 257, 107);
     // Its fields are read whole by screen readers also when no table is open.
     InstallTableAccessibility();
 
     // Created in tab order, so the focus chain needs no further help.
+    //: The label of the field for the player's name
     Label1 = new QLabel(tr("Az én nevem"), this);
     Label1->move(12, 12);
     Label1->adjustSize();
@@ -28,6 +35,7 @@ Tfrm_Beallit::Tfrm_Beallit(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
     Edit1->setMaxLength(ProfileValueLimit);
     Label1->setBuddy(Edit1);
 
+    //: The label of the field for the stake: the money each deal is played for
     Label2 = new QLabel(tr("Tét"), this);
     Label2->move(12, 56);
     Label2->adjustSize();

@@ -18,6 +18,12 @@
 
 #include <utility>
 
+/*
+    TRANSLATOR Tfrm_Nevjegy
+
+    The about box: the game's name, version, licence and the maker's address.
+*/
+
 namespace {
 
 const QColor IconPanelColour(255, 208, 174);
@@ -110,6 +116,7 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
 
     // Both headings share one face: finding a bold that shows means drawing it, once per box.
     const QFont headingFont = HeadingFont(Panel1->font());
+    //: The about box's heading: the game's name
     Label3 = MakeHeading(tr("21 kártyajáték"), 92, headingFont, Panel1);
 
     // The terms the game is distributed under, as LICENSE and the package state them.
@@ -119,6 +126,7 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
                            "Mindenféle garancia nélkül adjuk közre."),
                         QRect(8, 116, 285, 65), Qt::AlignHCenter, Panel1);
 
+    //: The about box's heading above the maker's address
     Label2 = MakeHeading(tr("Elérhetőség"), 188, headingFont, Panel1);
 
     Label1 = MakeText(tr("Tarvesz\n%1\n\nVéleményeket, ötleteket és hibajelentéseket\n"
@@ -142,7 +150,8 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* parent) : QDialog(parent, DialogFrameFlags) 
 void Tfrm_Nevjegy::FormCreate() {
     ProductName->setText(QStringLiteral("21\r\nV") + QStringLiteral(HUSZONEGY_VERSION));
     // Read out in words: the two lines alone are too short for a screen reader to speak.
-    ProductName->setAccessibleName(tr("21, verzió ") + QStringLiteral(HUSZONEGY_VERSION));
+    //: A screen reader's name for the product line: the game's name and its version, %1
+    ProductName->setAccessibleName(tr("21, verzió %1").arg(QStringLiteral(HUSZONEGY_VERSION)));
 }
 
 void Tfrm_Nevjegy::keyPressEvent(QKeyEvent* event) {

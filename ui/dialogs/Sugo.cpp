@@ -13,6 +13,12 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+/*
+    TRANSLATOR Tfrm_Sugo
+
+    The help (F1): the rules, the cards' marks, the keys and the small buttons' meanings.
+*/
+
 namespace {
 
 constexpr int ClientWidth = 420;
@@ -56,11 +62,12 @@ QString Tfrm_Sugo::MarksText() {
 
 QStringList Tfrm_Sugo::ButtonMeaningTexts() {
     return {tr("Eredmények törlése: mindenki újra 1000 pénzzel, nyert játék nélkül kezd"),
-            tr("Tarvesz honlapja a böngészőben"),
-            tr("Névjegy: a játék neve és változata"),
+            //: Beside the picture of the small button that opens the maker's homepage; Tarvesz is
+            //: the maker's name
+            tr("Tarvesz honlapja a böngészőben"), tr("Névjegy: a játék neve és változata"),
             tr("Beállítások: a neved és a tét (Alt+Enter)"),
-            tr("Tálcára (Esc)"),
-            tr("Bezár: a játék véget ér, az eredmények megmaradnak")};
+            //: Beside the picture of the small button that minimises the table, with its key
+            tr("Tálcára (Esc)"), tr("Bezár: a játék véget ér, az eredmények megmaradnak")};
 }
 
 QString Tfrm_Sugo::KeysText(const QWidget* owner) {

@@ -4,17 +4,44 @@
 
 #include <array>
 
+/*
+    TRANSLATOR CardNames
+
+    A card as a screen reader names it: the suit and the rank of the Hungarian deck.
+*/
+
 namespace {
 
-// Marked here, translated where they are spoken.
+// Marked here, translated where they are spoken. A card is named suit first, then rank
+// ("Piros ász"), by the "%1 %2" that CardName translates.
 const std::array<const char*, 4> Suits{
-    QT_TRANSLATE_NOOP("CardNames", "Piros"), QT_TRANSLATE_NOOP("CardNames", "Tök"),
-    QT_TRANSLATE_NOOP("CardNames", "Zöld"), QT_TRANSLATE_NOOP("CardNames", "Makk")};
+    //: A suit of the Hungarian deck, hearts (red)
+    QT_TRANSLATE_NOOP("CardNames", "Piros"),
+    //: A suit of the Hungarian deck, bells
+    QT_TRANSLATE_NOOP("CardNames", "Tök"),
+    //: A suit of the Hungarian deck, leaves (green)
+    QT_TRANSLATE_NOOP("CardNames", "Zöld"),
+    //: A suit of the Hungarian deck, acorns
+    QT_TRANSLATE_NOOP("CardNames", "Makk"),
+};
 const std::array<const char*, 8> Ranks{
-    QT_TRANSLATE_NOOP("CardNames", "hetes"),    QT_TRANSLATE_NOOP("CardNames", "nyolcas"),
-    QT_TRANSLATE_NOOP("CardNames", "kilences"), QT_TRANSLATE_NOOP("CardNames", "tízes"),
-    QT_TRANSLATE_NOOP("CardNames", "alsó"),     QT_TRANSLATE_NOOP("CardNames", "felső"),
-    QT_TRANSLATE_NOOP("CardNames", "király"),   QT_TRANSLATE_NOOP("CardNames", "ász")};
+    //: A rank of the Hungarian deck: the seven
+    QT_TRANSLATE_NOOP("CardNames", "hetes"),
+    //: A rank of the Hungarian deck: the eight
+    QT_TRANSLATE_NOOP("CardNames", "nyolcas"),
+    //: A rank of the Hungarian deck: the nine
+    QT_TRANSLATE_NOOP("CardNames", "kilences"),
+    //: A rank of the Hungarian deck: the ten
+    QT_TRANSLATE_NOOP("CardNames", "tízes"),
+    //: A rank of the Hungarian deck: the Under (a knave below), worth 2
+    QT_TRANSLATE_NOOP("CardNames", "alsó"),
+    //: A rank of the Hungarian deck: the Over (a knave above), worth 3
+    QT_TRANSLATE_NOOP("CardNames", "felső"),
+    //: A rank of the Hungarian deck: the king, worth 4
+    QT_TRANSLATE_NOOP("CardNames", "király"),
+    //: A rank of the Hungarian deck: the ace, worth 11
+    QT_TRANSLATE_NOOP("CardNames", "ász"),
+};
 
 QString Translated(const char* text) {
     return QCoreApplication::translate("CardNames", text);
@@ -34,5 +61,6 @@ QString CardName(CardCode code) {
 }
 
 QString FaceDownCardName() {
+    //: A card lying face down, as a screen reader names it
     return QCoreApplication::translate("CardNames", "lefordított lap");
 }

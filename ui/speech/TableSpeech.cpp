@@ -5,24 +5,32 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+/*
+    TRANSLATOR TableSpeech
+
+    What a screen reader hears of the table: the seats, their cards and totals, and the keys to press. Never shown.
+*/
+
 QString HandLine(const QString& who, const Hand& hand) {
     QStringList cards;
     for (const CardCode& card : hand)
         cards << CardName(card);
     // One arg() for every part: a name holding "%1" is spoken as typed.
+    //: Heard for a seat: %1 its name, %2 its cards, %3 their total
     return QCoreApplication::translate("TableSpeech", "%1: %2, összesen %3")
         .arg(who, cards.join(QStringLiteral(", ")), QString::number(HandTotal(hand)));
 }
 
 QString DealLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
-    QString line = HandLine(names[0], hands[0]) + QStringLiteral(". ");
+    QStringList lines{HandLine(names[0], hands[0]) + u'.'};
     for (int seat : {1, 2}) {
         // %n, not an arg(): a language that says "1 card" but "2 cards" needs the count.
         const int count = static_cast<int>(hands[seat].size());
-        line += QCoreApplication::translate("TableSpeech", "%1: %n lap. ", nullptr, count)
-                    .arg(names[seat]);
+        //: Heard for a seat whose cards are hidden: %1 its name, %n how many cards
+        lines << QCoreApplication::translate("TableSpeech", "%1: %n lap.", nullptr, count)
+                     .arg(names[seat]);
     }
-    return line.trimmed();
+    return lines.join(u' ');
 }
 
 QString FinalLine(const std::array<QString, 3>& names, const std::array<Hand, 3>& hands) {
@@ -36,7 +44,9 @@ namespace {
 
 QString NextMoves(DealPhase phase) {
     return phase == DealPhase::InDeal
+               //: Heard during a deal: the keys for one more card and for standing
                ? QCoreApplication::translate("TableSpeech", "Még egy lapot: F3. Megállok: F4.")
+               //: Heard between deals: the key for a new deal
                : QCoreApplication::translate("TableSpeech", "Új leosztás: F2.");
 }
 
@@ -44,16 +54,21 @@ QString NextMoves(DealPhase phase) {
 
 QString TableLine(const QString& player, std::int32_t money, std::int32_t won, std::int32_t pot,
                   DealPhase phase) {
+    //: Heard when the table comes forward: %1 the player's name, %2 money, %3 games won, %4 the
+    //: stake, %5 the keys to press now
     return QCoreApplication::translate("TableSpeech", "%1: pénz %2, nyert játékok %3. Tét %4. %5")
         .arg(player, QString::number(money), QString::number(won), QString::number(pot),
              NextMoves(phase));
 }
 
 QString NoMoveLine(DealPhase phase) {
-    return (phase == DealPhase::InDeal
-                ? QCoreApplication::translate("TableSpeech", "A leosztás már folyik. ")
-                : QCoreApplication::translate("TableSpeech", "Nincs leosztás folyamatban. ")) +
-           NextMoves(phase);
+    const QString why =
+        phase == DealPhase::InDeal
+            //: Heard when the new-deal key is pressed during a deal; the keys to press follow
+            ? QCoreApplication::translate("TableSpeech", "A leosztás már folyik.")
+            //: Heard when a move key is pressed between deals; the key to press follows
+            : QCoreApplication::translate("TableSpeech", "Nincs leosztás folyamatban.");
+    return why + u' ' + NextMoves(phase);
 }
 
 QString CardPlaceLine(const QString& who, const QString& card) {

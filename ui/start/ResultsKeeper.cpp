@@ -10,6 +10,12 @@
 #include <cstdlib>
 #include <utility>
 
+/*
+    TRANSLATOR ResultsKeeper
+
+    The question at the close when the results cannot be saved.
+*/
+
 namespace {
 
 // The keeper whose record the program's exit saves. Qt leaves with exit() when the display
@@ -128,6 +134,7 @@ bool ResultsKeeper::SaveAtClose(QWidget* owner) {
     if (RunGuarded([this] { Save(); }))
         return true;
     const bool leave =
+        //: Asked at the close when the results file cannot be written
         closeSaveFailed_ && ::AskYesNo(tr("Nem sikerült menteni. Kilépsz mentés nélkül?"),
                                        ApplicationTitle(), owner, DefaultAnswer::No);
     closeSaveFailed_ = true;

@@ -23,6 +23,12 @@
 #include <cstdlib>
 #include <memory>
 
+/*
+    TRANSLATOR Start
+
+    The boxes a start of the game shows instead of a table: another copy already plays, or the results cannot be kept.
+*/
+
 #ifdef __SANITIZE_ADDRESS__
 #include <sanitizer/lsan_interface.h>
 #endif

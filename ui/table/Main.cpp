@@ -38,6 +38,12 @@
 #include <iterator>
 #include <utility>
 
+/*
+    TRANSLATOR Tfrm_Main
+
+    The card table: the deal buttons' captions, the small buttons' tips, the seats' captions and names, and what a screen reader hears of them.
+*/
+
 Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       Game(*this, keeper.Results(), std::move(clock)), keeper_(keeper), results_(keeper.Results()) {
@@ -134,12 +140,14 @@ void Tfrm_Main::CreateControls() {
     felt = new QLabel(this);
     felt->setObjectName(QStringLiteral("Image2"));
     Place(felt, QRect(0, 0, ClientWidth, ClientHeight));
+    //: A screen reader's name for the table's background
     felt->setAccessibleName(tr("Kártyaasztal"));
     felt->installEventFilter(this);
 
     deck = new CardPlace(this);
     deck->setObjectName(QStringLiteral("Image1"));
     Place(deck, QRect(QPoint(12, 12), QSize()));
+    //: A screen reader's name for the deck
     deck->setAccessibleName(tr("Pakli"));
 
     // Made in this order, which is also their stacking order among the table's children.
@@ -165,6 +173,7 @@ void Tfrm_Main::CreateControls() {
     const SeatLayout layouts[] = {
         {Seat::Bank,
          {"j1", "Label5", "Label2", "Label6", "Label7", "Label8", "Label9", "t1"},
+         //: The name of a seat the computer plays: the Bank
          tr("Bank"),
          20,
          144,
@@ -173,6 +182,7 @@ void Tfrm_Main::CreateControls() {
          160},
         {Seat::Vuru,
          {"j2", "Label15", "Label3", "Label12", "Label11", "Label13", "Label14", "t2"},
+         //: The name of the other seat the computer plays; a name, usually kept as it is
          tr("Vuru"),
          268,
          284,
@@ -192,18 +202,22 @@ void Tfrm_Main::CreateControls() {
         SeatView& seat = seats[at.seat];
         const auto& names = at.objectNames;
         seat.name = MakeLabel(names[0], at.left, at.top, at.name, 15, true);
+        //: A seat's caption: the total of its cards in this deal
         seat.totalCaption = MakeLabel(names[1], at.left, at.top + 24, tr("Eredmény"), 12, false);
         seat.total = MakeLabel(names[2], at.valueLeft, at.top + 24, {}, 12, true);
         // The others' totals are hidden until a deal ends.
         if (at.seat != Seat::Human)
             seat.total->hide();
+        //: A seat's caption: its money
         seat.moneyCaption = MakeLabel(names[3], at.left, at.top + 44, tr("Pénz"), 12, false);
         seat.money = MakeLabel(names[4], at.valueLeft, at.top + 44, {}, 12, true);
+        //: A seat's caption: how many deals it has won
         seat.wonCaption = MakeLabel(names[5], at.left, at.top + 64, tr("Nyert játékok"), 12, false);
         seat.won = MakeLabel(names[6], at.wonValueLeft, at.top + 64, {}, 12, true);
     }
 
     newDealButton = MakeButton("SpeedButton1", aUj, 384, 72, 77, 25);
+    //: The table's caption of the stake: the money each deal is played for
     stakeCaption = MakeLabel("Label22", 328, 44, tr("Tét"), 12, false);
     stake = MakeLabel("Label23", 388, 44, {}, 12, true);
     KeepValuesBesideCaptions();
@@ -386,6 +400,7 @@ void Tfrm_Main::aBeallitExecute() {
 void Tfrm_Main::aTalcaraExecute() {
     if (isMinimized())
         return;
+    //: Heard when Esc minimises the table
     Announce(tr("Az asztal a tálcára kerül."));
     showMinimized();
 }

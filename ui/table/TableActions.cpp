@@ -21,6 +21,7 @@ const std::vector<TableAction>& TableActions() {
          &Main::aUjExecute},
         {&Main::aLapot,
          "aLapot",
+         //: A deal button: ask for one more card
          QT_TRANSLATE_NOOP("Tfrm_Main", "Még egy lapot!"),
          QT_TRANSLATE_NOOP("Tfrm_Main", "Még egy lapot!"),
          {QKeySequence(Qt::Key_F3)},
@@ -31,6 +32,7 @@ const std::vector<TableAction>& TableActions() {
          &Main::aLapotExecute},
         {&Main::aMegall,
          "aMegall",
+         //: A deal button: take no more cards
          QT_TRANSLATE_NOOP("Tfrm_Main", "Megállok"),
          QT_TRANSLATE_NOOP("Tfrm_Main", "Megállok"),
          {QKeySequence(Qt::Key_F4)},
@@ -53,6 +55,7 @@ const std::vector<TableAction>& TableActions() {
         {&Main::aTalcara,
          "aTalcara",
          "",
+         //: The tip of the small button that minimises the table to the taskbar
          QT_TRANSLATE_NOOP("Tfrm_Main", "Tálcára"),
          {QKeySequence(Qt::Key_Escape)},
          //: A line of the help's keys; %1 is the key, as "Esc"
@@ -72,6 +75,7 @@ const std::vector<TableAction>& TableActions() {
         {&Main::aEredmenyTorol,
          "aEredmenyTorol",
          "",
+         //: The tip of the small button that sets every seat's money and games won back
          QT_TRANSLATE_NOOP("Tfrm_Main", "Eredmények törlése"),
          {},
          nullptr,
@@ -90,6 +94,8 @@ const std::vector<TableAction>& TableActions() {
         {&Main::aHonlap,
          "aHonlap",
          "",
+         //: The tip of the small button that opens the maker's homepage; Tarvesz is the maker's
+         //: name
          QT_TRANSLATE_NOOP("Tfrm_Main", "Tarvesz honlapja"),
          {},
          nullptr,

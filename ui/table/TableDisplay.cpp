@@ -169,6 +169,7 @@ void Tfrm_Main::ShowResults() {
 
 std::array<QString, 3> Tfrm_Main::SeatNames() const {
     // A player with no name is still somebody.
+    //: A screen reader's name for the player's seat while the player has no name
     return {results_.Name.isEmpty() ? tr("Játékos") : results_.Name, tr("Bank"), tr("Vuru")};
 }
 
@@ -186,10 +187,12 @@ void Tfrm_Main::DescribeSeats() {
     for (int seat = 0; seat < 3; ++seat) {
         const SeatView& controls = seats[seat];
         const QString& who = names[seat];
+        //: A screen reader's name for the last deal's winner: %1 the seat's name
         SetSpokenName(controls.name, Game.LastWinner == seat ? tr("%1, nyertes").arg(who) : who);
         // The computer seats' totals stay secret until their cards turn face up.
         const Hand& hand = Game.Hands[seat];
         const bool secret = seat != 0 && !Game.Revealed;
+        //: A screen reader's word for a total hidden until the deal ends
         const QString total = secret         ? tr("rejtett")
                               : hand.empty() ? QString()
                                              : QString::number(HandTotal(hand));
@@ -199,7 +202,9 @@ void Tfrm_Main::DescribeSeats() {
         describe(controls.total, tr("Eredmény"), total);
         describe(controls.money, tr("Pénz"), QString::number(MoneyOf(results_, seat)));
         describe(controls.won, tr("Nyert játékok"), QString::number(WinsOf(results_, seat)));
+        //: A screen reader's name for the in-debt mark: %1 the seat's name
         SetSpokenName(controls.debtMark, tr("%1 adósságban van").arg(who));
     }
+    //: A screen reader's name for the stake: %1 the amount
     SetSpokenName(stake, tr("Tét: %1").arg(results_.Pot));
 }
