@@ -224,12 +224,12 @@
         </translation>
     </message>
     <message>
-        <source>Még egy lapot: F3. Megállok: F4.</source>
-        <translation>One more card: F3. Stand: F4.</translation>
+        <source>Még egy lapot: %1. Megállok: %2.</source>
+        <translation>One more card: %1. Stand: %2.</translation>
     </message>
     <message>
-        <source>Új leosztás: F2.</source>
-        <translation>New deal: F2.</translation>
+        <source>Új leosztás: %1.</source>
+        <translation>New deal: %1.</translation>
     </message>
     <message>
         <source>%1: pénz %2, nyert játékok %3. Tét %4. %5</source>

@@ -12,6 +12,8 @@ Hand Cards(std::initializer_list<const char*> codes) {
     return hand;
 }
 
+// The keys as the table's actions give them today.
+const MoveKeys Keys{QStringLiteral("F2"), QStringLiteral("F3"), QStringLiteral("F4")};
 const std::array<QString, 3> Names = {QStringLiteral("Tarvesz"), QStringLiteral("Bank"),
                                       QStringLiteral("Vuru")};
 
@@ -35,19 +37,19 @@ TEST(TableSpeech, LinesTellCardsAndTotals) {
         {"at the end every hand", FinalLine(Names, dealt),
          "Tarvesz: Piros ász, Makk felső, összesen 14. Bank: Piros hetes, Piros nyolcas, "
          "összesen 15. Vuru: Tök hetes, Tök nyolcas, Tök kilences, összesen 24."},
-        {"the table between deals", TableLine(Names[0], -20, 3, 50, DealPhase::BetweenDeals),
+        {"the table between deals", TableLine(Names[0], -20, 3, 50, DealPhase::BetweenDeals, Keys),
          "Tarvesz: pénz -20, nyert játékok 3. Tét 50. Új leosztás: F2."},
-        {"the table during a deal", TableLine(Names[0], 1000, 0, 50, DealPhase::InDeal),
+        {"the table during a deal", TableLine(Names[0], 1000, 0, 50, DealPhase::InDeal, Keys),
          "Tarvesz: pénz 1000, nyert játékok 0. Tét 50. Még egy lapot: F3. Megállok: F4."},
-        {"a move key between deals", NoMoveLine(DealPhase::BetweenDeals),
+        {"a move key between deals", NoMoveLine(DealPhase::BetweenDeals, Keys),
          "Nincs leosztás folyamatban. Új leosztás: F2."},
-        {"the deal key during a deal", NoMoveLine(DealPhase::InDeal),
+        {"the deal key during a deal", NoMoveLine(DealPhase::InDeal, Keys),
          "A leosztás már folyik. Még egy lapot: F3. Megállok: F4."},
         {"a card place", CardPlaceLine(Names[1], QStringLiteral("lefordított lap")),
          "Bank: lefordított lap"},
         // A name is spoken as typed, place markers and all.
         {"a name like a place marker",
-         TableLine(QStringLiteral("%1"), 1000, 3, 50, DealPhase::BetweenDeals),
+         TableLine(QStringLiteral("%1"), 1000, 3, 50, DealPhase::BetweenDeals, Keys),
          "%1: pénz 1000, nyert játékok 3. Tét 50. Új leosztás: F2."},
         {"a hand of such a name", HandLine(QStringLiteral("%2 %1"), dealt[0]),
          "%2 %1: Piros ász, Makk felső, összesen 14"},

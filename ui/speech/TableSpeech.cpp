@@ -8,7 +8,8 @@
 /*
     TRANSLATOR TableSpeech
 
-    What a screen reader hears of the table: the seats, their cards and totals, and the keys to press. Never shown.
+    What a screen reader hears of the table: the seats, their cards and totals, and the keys to
+   press. Never shown.
 */
 
 QString HandLine(const QString& who, const Hand& hand) {
@@ -42,33 +43,34 @@ QString FinalLine(const std::array<QString, 3>& names, const std::array<Hand, 3>
 
 namespace {
 
-QString NextMoves(DealPhase phase) {
+QString NextMoves(DealPhase phase, const MoveKeys& keys) {
     return phase == DealPhase::InDeal
-               //: Heard during a deal: the keys for one more card and for standing
-               ? QCoreApplication::translate("TableSpeech", "Még egy lapot: F3. Megállok: F4.")
-               //: Heard between deals: the key for a new deal
-               : QCoreApplication::translate("TableSpeech", "Új leosztás: F2.");
+               //: Heard during a deal: %1 the key for one more card, %2 the key for standing
+               ? QCoreApplication::translate("TableSpeech", "Még egy lapot: %1. Megállok: %2.")
+                     .arg(keys.oneMore, keys.stand)
+               //: Heard between deals: %1 the key for a new deal
+               : QCoreApplication::translate("TableSpeech", "Új leosztás: %1.").arg(keys.newDeal);
 }
 
 } // namespace
 
 QString TableLine(const QString& player, std::int32_t money, std::int32_t won, std::int32_t pot,
-                  DealPhase phase) {
+                  DealPhase phase, const MoveKeys& keys) {
     //: Heard when the table comes forward: %1 the player's name, %2 money, %3 games won, %4 the
     //: stake, %5 the keys to press now
     return QCoreApplication::translate("TableSpeech", "%1: pénz %2, nyert játékok %3. Tét %4. %5")
         .arg(player, QString::number(money), QString::number(won), QString::number(pot),
-             NextMoves(phase));
+             NextMoves(phase, keys));
 }
 
-QString NoMoveLine(DealPhase phase) {
+QString NoMoveLine(DealPhase phase, const MoveKeys& keys) {
     const QString why =
         phase == DealPhase::InDeal
             //: Heard when the new-deal key is pressed during a deal; the keys to press follow
             ? QCoreApplication::translate("TableSpeech", "A leosztás már folyik.")
             //: Heard when a move key is pressed between deals; the key to press follows
             : QCoreApplication::translate("TableSpeech", "Nincs leosztás folyamatban.");
-    return why + u' ' + NextMoves(phase);
+    return why + u' ' + NextMoves(phase, keys);
 }
 
 QString CardPlaceLine(const QString& who, const QString& card) {

@@ -41,7 +41,8 @@
 /*
     TRANSLATOR Tfrm_Main
 
-    The card table: the deal buttons' captions, the small buttons' tips, the seats' captions and names, and what a screen reader hears of them.
+    The card table: the deal buttons' captions, the small buttons' tips, the seats' captions and
+   names, and what a screen reader hears of them.
 */
 
 Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
@@ -434,7 +435,7 @@ void Tfrm_Main::keyPressEvent(QKeyEvent* event) {
     for (const TableAction& row : TableActions()) {
         const QAction* action = this->*row.member;
         if (row.move && !action->isEnabled() && action->shortcuts().contains(pressed)) {
-            RunGuarded([this] { Announce(NoMoveLine(Game.Phase)); });
+            RunGuarded([this] { Announce(NoMoveLine(Game.Phase, CurrentMoveKeys())); });
             event->accept();
             return;
         }

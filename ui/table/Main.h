@@ -16,6 +16,7 @@
 class CardPlace;
 class QAction;
 class QLabel;
+struct MoveKeys;
 class QScreen;
 class QStyle;
 class QToolButton;
@@ -148,6 +149,8 @@ private:
     std::array<QString, 3> SeatNames() const;
     void DescribeSeats();
     void Announce(const QString& text);
+    // The keys of the moves as the actions have them now, for what is spoken.
+    MoveKeys CurrentMoveKeys() const;
     // Where the player stands and what to press, spoken when the table is back in front.
     void AnnounceTable();
     void KeepFocusOnTable();

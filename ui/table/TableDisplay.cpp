@@ -1,6 +1,8 @@
 // The table display: cards, totals, money, games won and in-debt marks on the main window.
 #include "ui/table/Main.h"
 
+#include "ui/look/ToolTipStyle.h"
+
 #include "app/Seged.h"
 #include "bitmap/BitmapLoader.h"
 #include "ui/speech/CardNames.h"
@@ -177,9 +179,14 @@ void Tfrm_Main::Announce(const QString& text) {
     announcer_->Announce(text);
 }
 
+MoveKeys Tfrm_Main::CurrentMoveKeys() const {
+    return {KeyNames(aUj->shortcuts()), KeyNames(aLapot->shortcuts()),
+            KeyNames(aMegall->shortcuts())};
+}
+
 void Tfrm_Main::AnnounceTable() {
     Announce(TableLine(SeatNames()[0], MoneyOf(results_, 0), WinsOf(results_, 0), results_.Pot,
-                       Game.Phase));
+                       Game.Phase, CurrentMoveKeys()));
 }
 
 void Tfrm_Main::DescribeSeats() {
