@@ -229,6 +229,7 @@
     </message>
     <message>
         <source>Új leosztás: %1.</source>
+        <extracomment>Heard between deals: %1 the key for a new deal</extracomment>
         <translation>New deal: %1.</translation>
     </message>
     <message>
@@ -246,7 +247,7 @@
     </message>
     <message>
         <source></source>
-        <comment>What a screen reader hears of the table: the seats, their cards and totals, and the keys to press. Never shown.</comment>
+        <comment>What a screen reader hears of the table: the seats, their cards and totals, and the keys.</comment>
         <translation></translation>
     </message>
 </context>
@@ -320,7 +321,7 @@
     </message>
     <message>
         <source>Tarvesz honlapja</source>
-        <extracomment>The tip of the small button that opens the maker&apos;s homepage; Tarvesz is the maker&apos;s name</extracomment>
+        <extracomment>The tip of the small button that opens the maker&apos;s homepage; Tarvesz is the maker</extracomment>
         <translation>Tarvesz homepage</translation>
     </message>
     <message>
@@ -399,7 +400,7 @@
     </message>
     <message>
         <source></source>
-        <comment>The card table: the deal buttons&apos; captions, the small buttons&apos; tips, the seats&apos; captions and names, and what a screen reader hears of them.</comment>
+        <comment>The card table: the deal buttons, the small buttons&apos; tips, the seats&apos; captions and names, and what a screen reader hears of them.</comment>
         <translation></translation>
     </message>
 </context>

@@ -8,8 +8,7 @@
 /*
     TRANSLATOR TableSpeech
 
-    What a screen reader hears of the table: the seats, their cards and totals, and the keys to
-   press. Never shown.
+    What a screen reader hears of the table: the seats, their cards and totals, and the keys.
 */
 
 QString HandLine(const QString& who, const Hand& hand) {

@@ -41,8 +41,8 @@
 /*
     TRANSLATOR Tfrm_Main
 
-    The card table: the deal buttons' captions, the small buttons' tips, the seats' captions and
-   names, and what a screen reader hears of them.
+    The card table: the deal buttons, the small buttons' tips, the seats' captions and names,
+    and what a screen reader hears of them.
 */
 
 Tfrm_Main::Tfrm_Main(ResultsKeeper& keeper, ClockSource clock, QWidget* parent)
@@ -171,34 +171,20 @@ void Tfrm_Main::CreateControls() {
         QString name;
         int left, top, valueLeft, wonValueLeft, markLeft;
     };
+    //: The name of a seat the computer plays: the Bank
+    const QString bank = tr("Bank");
+    //: The name of the other seat the computer plays; a name, usually kept as it is
+    const QString vuru = tr("Vuru");
+    // clang-format off
     const SeatLayout layouts[] = {
-        {Seat::Bank,
-         {"j1", "Label5", "Label2", "Label6", "Label7", "Label8", "Label9", "t1"},
-         //: The name of a seat the computer plays: the Bank
-         tr("Bank"),
-         20,
-         144,
-         80,
-         112,
-         160},
-        {Seat::Vuru,
-         {"j2", "Label15", "Label3", "Label12", "Label11", "Label13", "Label14", "t2"},
-         //: The name of the other seat the computer plays; a name, usually kept as it is
-         tr("Vuru"),
-         268,
-         284,
-         328,
-         360,
-         416},
-        {Seat::Human,
-         {"j0", "Label21", "Label1", "Label18", "Label17", "Label19", "Label20", "t0"},
-         {},
-         20,
-         424,
-         80,
-         112,
-         160},
+        {Seat::Bank,  {"j1", "Label5",  "Label2", "Label6",  "Label7",  "Label8",  "Label9",  "t1"},
+         bank, 20, 144, 80, 112, 160},
+        {Seat::Vuru,  {"j2", "Label15", "Label3", "Label12", "Label11", "Label13", "Label14", "t2"},
+         vuru, 268, 284, 328, 360, 416},
+        {Seat::Human, {"j0", "Label21", "Label1", "Label18", "Label17", "Label19", "Label20", "t0"},
+         {}, 20, 424, 80, 112, 160},
     };
+    // clang-format on
     for (const SeatLayout& at : layouts) {
         SeatView& seat = seats[at.seat];
         const auto& names = at.objectNames;

@@ -15,18 +15,19 @@ class QAction;
 class Tfrm_Main;
 
 struct TableAction {
-    QAction* Tfrm_Main::*member;
-    const char* name;    // the action's object name
-    const char* caption; // the button's caption (context Tfrm_Main); empty on a picture button
-    const char* hint;    // its tip, status and spoken name (context Tfrm_Main)
-    QList<QKeySequence> keys;
+    QAction* Tfrm_Main::*member = nullptr;
+    const char* name = ""; // the action's object name
+    // The button's caption (context Tfrm_Main); empty on a picture button.
+    const char* caption = "";
+    const char* hint = ""; // its tip, status and spoken name (context Tfrm_Main)
+    QList<QKeySequence> keys{};
     // The help's line for its keys, %1 the keys (context Tfrm_Sugo); none for an action with
     // no key.
-    const char* keysLine;
-    bool openAtStart;
+    const char* keysLine = nullptr;
+    bool openAtStart = true;
     // A move of the deal: its key pressed while the move is not open says why nothing happens.
-    bool move;
-    void (Tfrm_Main::*execute)();
+    bool move = false;
+    void (Tfrm_Main::*execute)() = nullptr;
 };
 
 // In the order the window adds them and the help lists their keys.
