@@ -535,13 +535,14 @@ are welcome through the homepage.</translation>
         <translation>About: the game’s name and version</translation>
     </message>
     <message>
-        <source>Beállítások: a neved és a tét (Alt+Enter)</source>
-        <translation>Settings: your name and the stake (Alt+Enter)</translation>
+        <source>Beállítások: a neved és a tét (%1)</source>
+        <extracomment>Beside the picture of the settings button; %1 is its key, as &quot;Alt+Enter&quot;</extracomment>
+        <translation>Settings: your name and the stake (%1)</translation>
     </message>
     <message>
-        <source>Tálcára (Esc)</source>
-        <extracomment>Beside the picture of the small button that minimises the table, with its key</extracomment>
-        <translation>Minimise to the taskbar (Esc)</translation>
+        <source>Tálcára (%1)</source>
+        <extracomment>Beside the picture of the small button that minimises the table; %1 is its key, as &quot;Esc&quot;</extracomment>
+        <translation>Minimise to the taskbar (%1)</translation>
     </message>
     <message>
         <source>Bezár: a játék véget ér, az eredmények megmaradnak</source>

@@ -60,14 +60,26 @@ QString Tfrm_Sugo::MarksText() {
               "8, 9 és 10 a számuk szerint.");
 }
 
-QStringList Tfrm_Sugo::ButtonMeaningTexts() {
-    return {tr("Eredmények törlése: mindenki újra 1000 pénzzel, nyert játék nélkül kezd"),
-            //: Beside the picture of the small button that opens the maker's homepage; Tarvesz is
-            //: the maker's name
-            tr("Tarvesz honlapja a böngészőben"), tr("Névjegy: a játék neve és változata"),
-            tr("Beállítások: a neved és a tét (Alt+Enter)"),
-            //: Beside the picture of the small button that minimises the table, with its key
-            tr("Tálcára (Esc)"), tr("Bezár: a játék véget ér, az eredmények megmaradnak")};
+QStringList Tfrm_Sugo::ButtonMeaningTexts(const QWidget* owner) {
+    // A button's key as the table's action has it now.
+    const auto keyOf = [owner](const char* action) {
+        const auto* found =
+            owner != nullptr ? owner->findChild<QAction*>(QLatin1String(action)) : nullptr;
+        return found != nullptr ? KeyNames(found->shortcuts()) : QString();
+    };
+    return {
+        tr("Eredmények törlése: mindenki újra 1000 pénzzel, nyert játék nélkül kezd"),
+        //: Beside the picture of the small button that opens the maker's homepage; Tarvesz is
+        //: the maker's name
+        tr("Tarvesz honlapja a böngészőben"),
+        tr("Névjegy: a játék neve és változata"),
+        //: Beside the picture of the settings button; %1 is its key, as "Alt+Enter"
+        tr("Beállítások: a neved és a tét (%1)").arg(keyOf("aBeallit")),
+        //: Beside the picture of the small button that minimises the table; %1 is its key, as
+        //: "Esc"
+        tr("Tálcára (%1)").arg(keyOf("aTalcara")),
+        tr("Bezár: a játék véget ér, az eredmények megmaradnak"),
+    };
 }
 
 QString Tfrm_Sugo::KeysText(const QWidget* owner) {
@@ -100,7 +112,7 @@ Tfrm_Sugo::Tfrm_Sugo(QWidget* parent) : QDialog(parent, DialogFrameFlags) {
     layout->addWidget(MakeHeading(tr("Gombok"), this));
     auto* buttons = new QGridLayout;
     buttons->setColumnStretch(1, 1);
-    const QStringList meanings = ButtonMeaningTexts();
+    const QStringList meanings = ButtonMeaningTexts(parent);
     for (int row = 0; row < meanings.size(); ++row) {
         // The picture as the table's button shows it; the meaning says the button's name.
         auto* picture = new QLabel(this);

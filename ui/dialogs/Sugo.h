@@ -29,7 +29,8 @@ public:
     // The keys of `owner`'s actions that carry a KeysLineProperty, then the mouse and Tab.
     static QString KeysText(const QWidget* owner);
     static QString MarksText();
-    static QStringList ButtonMeaningTexts();
+    // Each small button's meaning, with the key `owner`'s action has for it.
+    static QStringList ButtonMeaningTexts(const QWidget* owner);
 };
 
 // Runs the help modally over the program, owned by `owner` (the table); Esc, its button or
