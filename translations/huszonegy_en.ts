@@ -80,6 +80,65 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source></source>
+        <comment>What &quot;huszonegy --help&quot; prints in a terminal: plain text, at most 80 characters a line.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Használat: huszonegy [--help | --version]</source>
+        <extracomment>The first line; the options stay as they are</extracomment>
+        <translation>Usage: huszonegy [--help | --version]</translation>
+    </message>
+    <message>
+        <source>21 - A kártyajáték: a huszonegy magyar kártyával, te a Bank és Vuru ellen.
+Kérsz még lapot vagy megállsz; a 21 fölötti összeg semmit sem ér, a legnagyobb
+összeg viszi a tétet a másik kettőtől.</source>
+        <translation>21 - The Card Game: the card game of 21 with the Hungarian deck, you against the
+Bank and Vuru. Ask for cards or stand; a total above 21 counts as nothing, the
+highest total takes the stake from the other two.</translation>
+    </message>
+    <message>
+        <source>Billentyűk:</source>
+        <extracomment>Above the keys and the table&apos;s buttons they press</extracomment>
+        <translation>Keys:</translation>
+    </message>
+    <message>
+        <source>  A Tab, a Szóköz és az Enter a billentyűzetről is elér minden gombot.
+  Az asztalt a bal egérgombbal húzva mozgathatod.</source>
+        <translation>  Tab, Space and Enter reach every button from the keyboard.
+  Drag the table with the left mouse button to move it.</translation>
+    </message>
+    <message>
+        <source>A pénz, a nyert játékok, a tét és a neved a tavrik.ini fájlban marad meg;
+minden leosztás után és a bezáráskor íródik ki:
+  telepített játék     $XDG_CONFIG_HOME/huszonegy/ (~/.config/huszonegy/),
+                       felhasználónként
+  hordozható példány   a program mellett, vagy a felhasználó mappájában,
+                       ha a program mappája nem írható</source>
+        <extracomment>The file names and $XDG_CONFIG_HOME stay as they are</extracomment>
+        <translation>Money, games won, the stake and your name are kept in tavrik.ini, written after
+every deal and when the game closes:
+  installed game   $XDG_CONFIG_HOME/huszonegy/ (~/.config/huszonegy/), per user
+  portable copy    beside the program, or the per-user folder when the
+                   program&apos;s folder is not writable</translation>
+    </message>
+    <message>
+        <source>A játék magyarul szól ahhoz, akinek a nyelve magyar, vagy aki a C területi
+beállítást választotta, mindenki máshoz angolul (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG).</source>
+        <extracomment>The variable names stay as they are</extracomment>
+        <translation>The game speaks Hungarian to a player whose language is Hungarian or who chose
+the C locale, English to everyone else (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).</translation>
+    </message>
+    <message>
+        <source>A szabályok és a többi: huszonegy(6).</source>
+        <extracomment>huszonegy(6) is the manual page&apos;s name, as &quot;man 6 huszonegy&quot; opens it</extracomment>
+        <translation>See huszonegy(6) for the rules and more.</translation>
+    </message>
+</context>
+<context>
     <name>DealFlow</name>
     <message>
         <source>Te győztél</source>

@@ -1,6 +1,6 @@
 #!/bin/sh
 # The program's command line without any display: --version and --help answer on standard
-# output, and a start with no reachable display ends with one clear line instead of Qt's
+# output, --help in the player's language, and a start with no reachable display ends with one clear line instead of Qt's
 # abort, whichever way the display is missing.
 # Usage: command_line.sh PROGRAM VERSION
 set -u
@@ -35,11 +35,15 @@ run 0 -- --version
     problem "--version prints '$(cat "$SCRATCH/out")', not 'huszonegy $VERSION'"
 [ ! -s "$SCRATCH/err" ] || problem "--version complains: $(cat "$SCRATCH/err")"
 
-run 0 -- --help
-for word in Usage F2 F3 F4 Alt+Enter Esc tavrik.ini .config/huszonegy; do
-    grep -q -F -e "$word" "$SCRATCH/out" || problem "--help does not mention $word"
+# In the player's language: Hungarian, English, and English for a language the game lacks.
+for case in "hu Használat Billentyűk" "en Usage Keys" "de Usage Keys"; do
+    set -- $case
+    run 0 LC_ALL=C.UTF-8 LANGUAGE="$1" -- --help
+    for word in "$2" "$3" F2 F3 F4 Alt+Enter Esc tavrik.ini .config/huszonegy; do
+        grep -q -F -e "$word" "$SCRATCH/out" || problem "--help in $1 does not mention $word"
+    done
+    [ ! -s "$SCRATCH/err" ] || problem "--help in $1 complains: $(cat "$SCRATCH/err")"
 done
-[ ! -s "$SCRATCH/err" ] || problem "--help complains: $(cat "$SCRATCH/err")"
 
 run 0 -- --fullscreen --version
 [ "$(cat "$SCRATCH/out")" = "huszonegy $VERSION" ] || problem "--version after another argument"

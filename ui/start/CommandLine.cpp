@@ -1,34 +1,60 @@
 #include "ui/start/CommandLine.h"
 
+#include "ui/start/Language.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <cstdio>
 #include <cstring>
-#include <string>
+#include <iterator>
+
+/*
+    TRANSLATOR CommandLine
+
+    What "huszonegy --help" prints in a terminal: plain text, at most 80 characters a line.
+*/
 
 namespace {
 
-constexpr char UsageHead[] =
-    "Usage: huszonegy [--help | --version]\n"
-    "\n"
-    "21 - The Card Game (21 - A kártyajáték): the card game of 21 with the Hungarian deck,\n"
-    "you against the Bank and Vuru. Ask for cards or stand; a total above 21 counts as\n"
-    "nothing, the highest total takes the stake from the other two.\n"
-    "\n"
-    "Keys, with the buttons' names in English and in Hungarian:\n";
-
-constexpr char UsageTail[] =
-    "  Tab, Space and Enter reach every button from the keyboard.\n"
-    "  Drag the table with the left mouse button to move it.\n"
-    "\n"
-    "Money, games won, the stake and your name are kept in tavrik.ini, written after every\n"
-    "deal and when the game closes:\n"
-    "  installed game   $XDG_CONFIG_HOME/huszonegy/ (~/.config/huszonegy/), per user\n"
-    "  portable copy    beside the program, or the per-user folder when the program's\n"
-    "                   folder is not writable\n"
-    "\n"
-    "The game speaks Hungarian to a player whose language is Hungarian or who chose the\n"
-    "C locale, English to everyone else (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n"
-    "\n"
-    "See huszonegy(6) for the rules and more.\n";
+// The usage in the player's language, the keys' lines (`keys`) in its middle. Each paragraph
+// is one text, so a translator can wrap its lines anew.
+QString Usage(const QString& keys) {
+    const QString paragraphs[] = {
+        //: The first line; the options stay as they are
+        QCoreApplication::translate("CommandLine", "Használat: huszonegy [--help | --version]"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "21 - A kártyajáték: a huszonegy magyar kártyával, te a Bank és Vuru ellen.\n"
+            "Kérsz még lapot vagy megállsz; a 21 fölötti összeg semmit sem ér, a legnagyobb\n"
+            "összeg viszi a tétet a másik kettőtől."),
+        //: Above the keys and the table's buttons they press
+        QCoreApplication::translate("CommandLine", "Billentyűk:") + u'\n' + keys +
+            QCoreApplication::translate(
+                "CommandLine",
+                "  A Tab, a Szóköz és az Enter a billentyűzetről is elér minden gombot.\n"
+                "  Az asztalt a bal egérgombbal húzva mozgathatod."),
+        //: The file names and $XDG_CONFIG_HOME stay as they are
+        QCoreApplication::translate(
+            "CommandLine",
+            "A pénz, a nyert játékok, a tét és a neved a tavrik.ini fájlban marad meg;\n"
+            "minden leosztás után és a bezáráskor íródik ki:\n"
+            "  telepített játék     $XDG_CONFIG_HOME/huszonegy/ (~/.config/huszonegy/),\n"
+            "                       felhasználónként\n"
+            "  hordozható példány   a program mellett, vagy a felhasználó mappájában,\n"
+            "                       ha a program mappája nem írható"),
+        //: The variable names stay as they are
+        QCoreApplication::translate(
+            "CommandLine",
+            "A játék magyarul szól ahhoz, akinek a nyelve magyar, vagy aki a C területi\n"
+            "beállítást választotta, mindenki máshoz angolul (LANGUAGE, LC_ALL,\n"
+            "LC_MESSAGES, LANG)."),
+        //: huszonegy(6) is the manual page's name, as "man 6 huszonegy" opens it
+        QCoreApplication::translate("CommandLine", "A szabályok és a többi: huszonegy(6)."),
+    };
+    QStringList lines(std::begin(paragraphs), std::end(paragraphs));
+    return lines.join(QStringLiteral("\n\n")) + u'\n';
+}
 
 // An answer that did not reach its reader (a closed or full output) is not a success.
 int Print(const char* text) {
@@ -46,8 +72,13 @@ std::optional<int> AnswerCommandLine(int argc, char** argv,
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0)
             return Print("huszonegy " HUSZONEGY_VERSION "\n");
-        if (std::strcmp(argv[i], "--help") == 0)
-            return Print((UsageHead + keyLines().toStdString() + UsageTail).c_str());
+        if (std::strcmp(argv[i], "--help") == 0) {
+            // In the player's language, as the game would speak it; no display is needed.
+            int count = 1;
+            QCoreApplication application(count, argv);
+            InstallPlayersLanguage();
+            return Print(Usage(keyLines()).toLocal8Bit().constData());
+        }
     }
     return std::nullopt;
 }

@@ -4,7 +4,6 @@
 #include "ui/table/Main.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 const std::vector<TableAction>& TableActions() {
     using Main = Tfrm_Main;
@@ -87,18 +86,12 @@ const std::vector<TableAction>& TableActions() {
 }
 
 QString CommandLineKeys(const std::vector<TableAction>& actions) {
-    // --help is English whatever the language, with the Hungarian name beside.
-    QTranslator english;
-    const bool translated = english.load(QStringLiteral(":/translations/huszonegy_en.qm"));
     QString lines;
     for (const TableAction& action : actions) {
-        if (action.keys.isEmpty())
-            continue;
-        const QString hungarian = QString::fromUtf8(action.hint);
-        const QString name = translated ? english.translate("Tfrm_Main", action.hint) : QString();
-        lines += QStringLiteral("  %1  %2 (%3)\n")
-                     .arg(KeyNames(action.keys), -10)
-                     .arg(name.isEmpty() ? hungarian : name, hungarian);
+        if (!action.keys.isEmpty())
+            lines += QStringLiteral("  %1  %2\n")
+                         .arg(KeyNames(action.keys), -10)
+                         .arg(QCoreApplication::translate("Tfrm_Main", action.hint));
     }
     return lines;
 }

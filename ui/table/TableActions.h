@@ -33,6 +33,6 @@ struct TableAction {
 // In the order the window adds them and the help lists their keys.
 const std::vector<TableAction>& TableActions();
 
-// The lines of --help on the keys of `actions`: each action's keys, then its name in English
-// and in Hungarian.
+// The lines of --help on the keys of `actions`: each action's keys, then its name in the
+// language installed.
 QString CommandLineKeys(const std::vector<TableAction>& actions);
