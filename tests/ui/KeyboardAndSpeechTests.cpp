@@ -64,12 +64,6 @@ Announcer* SpokenLine(Tfrm_Main& w) {
     return w.findChild<Announcer*>();
 }
 
-// The move keys as the table's actions have them.
-MoveKeys KeysOf(const Tfrm_Main& w) {
-    return {KeyNames(w.aUj->shortcuts()), KeyNames(w.aLapot->shortcuts()),
-            KeyNames(w.aMegall->shortcuts())};
-}
-
 TEST_F(MainWindowTest, TheTreeTellsNoHiddenTotalOrCardUntilTheEnd) {
     Tfrm_Main& w = OpenShown();
     // The fixture's seed gives a deal that takes a card and stays under 22.
@@ -250,14 +244,15 @@ TEST_F(MainWindowTest, KeysThatDoNothingSayWhyAndChangeNothing) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return face->text(QAccessible::Name).contains(u"pénz"); }));
     for (const Qt::Key key : {Qt::Key_F3, Qt::Key_F4}) {
         Press(w, key);
-        EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::BetweenDeals, KeysOf(w)));
+        EXPECT_EQ(face->text(QAccessible::Name),
+                  NoMoveLine(DealPhase::BetweenDeals, w.CurrentMoveKeys()));
         EXPECT_TRUE(w.Game.Hands[0].empty());
     }
     Press(w, Qt::Key_F2);
     const Hand dealt = w.Game.Hands[0];
     w.oneMoreButton->setFocus(Qt::TabFocusReason);
     Press(w, Qt::Key_F2);
-    EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::InDeal, KeysOf(w)));
+    EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::InDeal, w.CurrentMoveKeys()));
     EXPECT_EQ(w.Game.Hands[0], dealt) << "no new deal over the one on the table";
     EXPECT_EQ(QApplication::focusWidget(), w.oneMoreButton);
 }
@@ -290,7 +285,7 @@ TEST_F(MainWindowTest, EveryKeyOfTheTableIsInTheHelpAndTheUsage) {
     const Hand dealt = w.Game.Hands[0];
     EXPECT_FALSE(dealt.empty()) << "Ctrl+N dealt";
     Press(w, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::InDeal, KeysOf(w)));
+    EXPECT_EQ(face->text(QAccessible::Name), NoMoveLine(DealPhase::InDeal, w.CurrentMoveKeys()));
     EXPECT_EQ(w.Game.Hands[0], dealt) << "no new deal over the one on the table";
 }
 
@@ -299,7 +294,7 @@ TEST_F(MainWindowTest, TheTableIsToldWhenItComesBackAndWhenItGoes) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(SpokenLine(w));
     const QString table =
         TableLine(QStringLiteral("Tarvesz"), MoneyOf(Results(), 0), WinsOf(Results(), 0),
-                  Results().Pot, DealPhase::BetweenDeals, KeysOf(w));
+                  Results().Pot, DealPhase::BetweenDeals, w.CurrentMoveKeys());
     EXPECT_TRUE(QTest::qWaitFor([&] { return face->text(QAccessible::Name) == table; }));
     Press(w, Qt::Key_Escape);
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Az asztal a tálcára kerül."));

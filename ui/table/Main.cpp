@@ -279,9 +279,7 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
     connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
         RunGuarded([this, screen] {
             FollowScreen(screen);
-            FitInto(AreaOf(screen));
-            DrawWindowPictures();
-            ShowCards();
+            RefitToScreen(false);
         });
     });
     FollowScreen(windowHandle()->screen());
@@ -296,20 +294,21 @@ void Tfrm_Main::FollowScreen(QScreen* followed) {
     // Text, a new scale, a panel added) comes as several changes of the screen in a row; the
     // table follows them once, as the start would have sized it, and stays whole on the screen.
     const auto refit = [this] {
-        QTimer::singleShot(0, screenWatch_, [this] {
-            RunGuarded([this] {
-                const ScreenArea area = AreaOf(screen());
-                FitInto(area);
-                DrawWindowPictures();
-                if (KnowsOwnPosition())
-                    move(WholeInside(pos(), size(), area));
-                ShowCards();
-            });
-        });
+        QTimer::singleShot(0, screenWatch_,
+                           [this] { RunGuarded([this] { RefitToScreen(true); }); });
     };
     connect(followed, &QScreen::logicalDotsPerInchChanged, screenWatch_, refit);
     connect(followed, &QScreen::geometryChanged, screenWatch_, refit);
     connect(followed, &QScreen::availableGeometryChanged, screenWatch_, refit);
+}
+
+void Tfrm_Main::RefitToScreen(bool bringInside) {
+    const ScreenArea area = AreaOf(screen());
+    FitInto(area);
+    DrawWindowPictures();
+    if (bringInside && KnowsOwnPosition())
+        move(WholeInside(pos(), size(), area));
+    ShowCards();
 }
 
 void Tfrm_Main::FormCreate() {

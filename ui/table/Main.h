@@ -66,6 +66,9 @@ public:
     // demand so a long hand never runs out of places.
     CardPlace* CardPlaceAt(char letter, int index);
 
+    // The keys of the moves as the actions have them now, for what is spoken.
+    MoveKeys CurrentMoveKeys() const;
+
     DealFlow Game;
 
     // Moving the window by its background. Pressing: the left button is down on it and the
@@ -135,6 +138,9 @@ private:
                         const QList<QKeySequence>& keys, void (Tfrm_Main::*execute)());
     // Follows changes of `followed`, the screen the table is on, until it is on another.
     void FollowScreen(QScreen* followed);
+    // Sizes the table for its screen as the start would and draws it anew; `bringInside`
+    // also moves it whole into the screen's free area.
+    void RefitToScreen(bool bringInside);
     void FormCreate();
     void FormClose(QCloseEvent* event);
     void ComeForward(const ForwardRequest& request);
@@ -149,8 +155,6 @@ private:
     std::array<QString, 3> SeatNames() const;
     void DescribeSeats();
     void Announce(const QString& text);
-    // The keys of the moves as the actions have them now, for what is spoken.
-    MoveKeys CurrentMoveKeys() const;
     // Where the player stands and what to press, spoken when the table is back in front.
     void AnnounceTable();
     void KeepFocusOnTable();
